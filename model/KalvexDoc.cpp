@@ -1,0 +1,250 @@
+#include "KalvexDoc.h"
+
+#include "NumberText.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+namespace {
+
+template <typename List>
+auto& CheckedAt(List& list, int index)
+{
+    if (index < 0 || static_cast<std::size_t>(index) >= list.size())
+        throw std::out_of_range("position outside the list");
+    return list[static_cast<std::size_t>(index)];
+}
+
+}  // namespace
+
+std::vector<std::uint16_t> CKalvexDoc::DefaultColumns(std::uint16_t first, std::uint16_t last)
+{
+    std::vector<std::uint16_t> ids;
+    for (unsigned id = first; id <= last; ++id)
+        ids.push_back(static_cast<std::uint16_t>(id));
+    return ids;
+}
+
+bool CKalvexDoc::OnNewDocument()
+{
+    DeleteContents();
+    modified = false;
+    pathName.clear();
+    title = "Untitled";
+    branchColumns = DefaultColumns(0, 20);
+    resultColumns = DefaultColumns(100, 117);
+    airSourceColumns = DefaultColumns(300, 305);
+    heatSourceColumns = DefaultColumns(400, 406);
+    sequenceMode = false;
+    lastBranchId = 0;
+    showUnitsBranchTable = showUnitsResultTable = showUnitsSourceTables = true;
+    metabolicRate = 200.0;
+    clothingResistance = 0.0;
+    areaFactor = 1.0;
+    vapourPermeability = 0.45;
+    bodyViewFactor = 0.75;
+    skinTempLimit = 36.0;
+    graphMarginLeft = graphMarginTop = graphMarginRight = graphMarginBottom = 100;
+    graphOrientation = 2;
+    return true;
+}
+
+void CKalvexDoc::DeleteContents()
+{
+    resultBranch = nullptr;
+    graphBranch = nullptr;
+    branches.clear();
+    curves.clear();
+}
+
+CKalvexBranch& CKalvexDoc::BranchAt(int index) { return *CheckedAt(branches, index); }
+const CKalvexBranch& CKalvexDoc::BranchAt(int index) const { return *CheckedAt(branches, index); }
+
+bool CKalvexDoc::IdInUse(std::uint16_t id) const
+{
+    for (const auto& branch : branches) {
+        if (branch->branchId == id || branch->HasSourceBranch(id))
+            return true;
+    }
+    return false;
+}
+
+// The next id is lastBranchId + 1. Once the 16-bit counter has run out, the
+// search wraps to the lowest id that no branch holds and no source list
+// names (so a stale source reference never picks up a new branch); when
+// there is none the insertion is refused.
+bool CKalvexDoc::IssueBranchId(std::uint16_t& id)
+{
+    if (lastBranchId < 0xFFFF && !IdInUse(static_cast<std::uint16_t>(lastBranchId + 1))) {
+        id = static_cast<std::uint16_t>(lastBranchId + 1);
+        return true;
+    }
+    for (unsigned candidate = 1; candidate <= 0xFFFF; ++candidate) {
+        if (!IdInUse(static_cast<std::uint16_t>(candidate))) {
+            id = static_cast<std::uint16_t>(candidate);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CKalvexDoc::InsertNewBranch(int index)
+{
+    if (index < 0 || index > BranchCount())
+        throw std::out_of_range("insert position outside the list");
+    std::uint16_t id = 0;
+    if (!IssueBranchId(id))
+        return false;
+    auto branch = std::make_unique<CKalvexBranch>();
+    branch->branchId = id;
+    lastBranchId = id;
+    branches.insert(branches.begin() + index, std::move(branch));
+    SetModifiedFlag();
+    return true;
+}
+
+bool CKalvexDoc::DeleteBranch(int index)
+{
+    if (branches.empty())
+        return false;
+    CKalvexBranch* branch = &BranchAt(index);
+    if (resultBranch == branch)
+        resultBranch = nullptr;
+    if (graphBranch == branch)
+        graphBranch = nullptr;
+    branches.erase(branches.begin() + index);
+    SetModifiedFlag();
+    return true;
+}
+
+bool CKalvexDoc::MoveBranches(int first, int last, int dest)
+{
+    if (branches.empty())
+        return false;
+    const int count = BranchCount();
+    if (first < 0 || last >= count || first > last)
+        throw std::out_of_range("moved rows outside the list");
+    const int moved = last - first + 1;
+    if (dest < 0 || dest > count - moved)
+        throw std::out_of_range("move destination outside the list");
+    std::vector<std::unique_ptr<CKalvexBranch>> taken(
+        std::make_move_iterator(branches.begin() + first),
+        std::make_move_iterator(branches.begin() + last + 1));
+    branches.erase(branches.begin() + first, branches.begin() + last + 1);
+    branches.insert(branches.begin() + dest, std::make_move_iterator(taken.begin()),
+                    std::make_move_iterator(taken.end()));
+    SetModifiedFlag();
+    return true;
+}
+
+int CKalvexDoc::FindBranchIndex(std::uint16_t branchId) const
+{
+    for (std::size_t i = 0; i < branches.size(); ++i)
+        if (branches[i]->branchId == branchId)
+            return static_cast<int>(i);
+    return -1;
+}
+
+int CKalvexDoc::IndexOfBranch(const CKalvexBranch* branch) const
+{
+    for (std::size_t i = 0; i < branches.size(); ++i)
+        if (branches[i].get() == branch)
+            return static_cast<int>(i);
+    return -1;
+}
+
+int CKalvexDoc::ResultBranchRowCount() const { return resultBranch ? resultBranch->ResultCount() : 0; }
+int CKalvexDoc::GraphBranchRowCount() const { return graphBranch ? graphBranch->ResultCount() : 0; }
+
+void CKalvexDoc::AppendLoadedBranch(std::unique_ptr<CKalvexBranch> branch)
+{
+    branches.push_back(std::move(branch));
+}
+
+bool CKalvexDoc::InsertNewCurve(int index)
+{
+    if (index < 0 || static_cast<std::size_t>(index) > curves.size())
+        throw std::out_of_range("curve position outside the list");
+    auto curve = std::make_unique<CCurve>();
+    curve->plotIndex = static_cast<std::uint16_t>(index);
+    curves.insert(curves.begin() + index, std::move(curve));
+    SetModifiedFlag();
+    return true;
+}
+
+CCurve& CKalvexDoc::CurveAt(int index)
+{
+    auto& curve = CheckedAt(curves, index);
+    if (!curve)
+        curve = std::make_unique<CCurve>();  // an entry left empty by a damaged curve list
+    return *curve;
+}
+
+CWorkerValues CKalvexDoc::GetWorkerValues() const
+{
+    CWorkerValues values;
+    values.areaFactor = areaFactor;
+    values.bodyViewFactor = bodyViewFactor;
+    values.metabolicRate = std::isfinite(metabolicRate) && std::fabs(metabolicRate) < 2.0e9
+                               ? static_cast<int>(metabolicRate)  // truncated toward zero
+                               : 0;
+    values.clothingResistance = clothingResistance;
+    values.vapourPermeability = vapourPermeability;
+    return values;
+}
+
+double CKalvexDoc::SkinTempLimitFor(int metabolicRate)
+{
+    if (metabolicRate <= 78)
+        return 36.0;
+    const double m = metabolicRate;
+    return RoundDecimals(36.799 - 0.0136 * m + 0.00005 * m * m - 0.000000137 * m * m * m, 2);
+}
+
+void CKalvexDoc::SetWorkerValues(const CWorkerValues& values)
+{
+    areaFactor = RoundDecimals(values.areaFactor, 2);
+    bodyViewFactor = RoundDecimals(values.bodyViewFactor, 2);
+    metabolicRate = values.metabolicRate;
+    clothingResistance = RoundDecimals(values.clothingResistance, 3);
+    vapourPermeability = RoundDecimals(values.vapourPermeability, 2);
+    skinTempLimit = SkinTempLimitFor(values.metabolicRate);
+}
+
+void CKalvexDoc::ToggleSequenceMode()
+{
+    sequenceMode = !sequenceMode;
+    UpdateAllViews(nullptr, kHintContents, nullptr);
+}
+
+void CKalvexDoc::SetPathName(const std::string& path)
+{
+    pathName = path;
+    const auto slash = path.find_last_of("/\\");
+    title = slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+void CKalvexDoc::AddView(IDocumentView* view)
+{
+    if (view && std::find(views.begin(), views.end(), view) == views.end())
+        views.push_back(view);
+}
+
+void CKalvexDoc::RemoveView(IDocumentView* view)
+{
+    views.erase(std::remove(views.begin(), views.end(), view), views.end());
+}
+
+void CKalvexDoc::UpdateAllViews(IDocumentView* sender, long hint, CUpdateHint* hintObject)
+{
+    // A view may close or open another while it updates; work on a copy and
+    // skip views that left in the meantime.
+    const std::vector<IDocumentView*> current = views;
+    for (IDocumentView* view : current) {
+        if (view == sender)
+            continue;
+        if (std::find(views.begin(), views.end(), view) != views.end())
+            view->OnUpdate(sender, hint, hintObject);
+    }
+}

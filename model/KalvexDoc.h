@@ -1,0 +1,121 @@
+#pragma once
+#include "Curve.h"
+#include "DocumentObserver.h"
+#include "GridParam.h"
+#include "KalvexBranch.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+// Values of the worker description as its dialog edits them.
+struct CWorkerValues {
+    double areaFactor = 1.0;
+    double bodyViewFactor = 0.75;
+    int metabolicRate = 200;  // W/m², whole numbers
+    double clothingResistance = 0.0;
+    double vapourPermeability = 0.45;
+};
+
+// One open file: the branches, the worker, the sequence mode and the layout
+// of every view of the file.
+class CKalvexDoc {
+public:
+    CKalvexDoc() = default;
+    CKalvexDoc(const CKalvexDoc&) = delete;
+    CKalvexDoc& operator=(const CKalvexDoc&) = delete;
+    ~CKalvexDoc() = default;
+
+    // New-document hook: discards the contents and sets every default.
+    bool OnNewDocument();
+    // Deletes every branch and curve; settings and layouts stay.
+    void DeleteContents();
+
+    // Branch list, positions from 0. Positions outside the list throw
+    // std::out_of_range.
+    int BranchCount() const { return static_cast<int>(branches.size()); }
+    CKalvexBranch& BranchAt(int index);
+    const CKalvexBranch& BranchAt(int index) const;
+    bool InsertNewBranch(int index);
+    bool DeleteBranch(int index);
+    bool MoveBranches(int first, int last, int dest);
+    int FindBranchIndex(std::uint16_t branchId) const;
+    int ResultBranchRowCount() const;
+    int GraphBranchRowCount() const;
+    // Loading appends branches that already carry their id from the file.
+    void AppendLoadedBranch(std::unique_ptr<CKalvexBranch> branch);
+    // Index of a branch object in the list, -1 when it is not one of ours.
+    int IndexOfBranch(const CKalvexBranch* branch) const;
+
+    // Curves of the graph view.
+    std::vector<std::unique_ptr<CCurve>>& CurveList() { return curves; }
+    const std::vector<std::unique_ptr<CCurve>>& CurveList() const { return curves; }
+    bool InsertNewCurve(int index);
+    CCurve& CurveAt(int index);
+
+    // Worker description: the dialog's values in, the stored values rounded
+    // and the skin temperature limit derived from the metabolic rate.
+    CWorkerValues GetWorkerValues() const;
+    void SetWorkerValues(const CWorkerValues& values);
+    static double SkinTempLimitFor(int metabolicRate);
+
+    // Sequence mode: flips and updates all views, never marks modified.
+    void ToggleSequenceMode();
+
+    // Framework document state.
+    bool IsModified() const { return modified; }
+    void SetModifiedFlag(bool on = true) { modified = on; }
+    const std::string& PathName() const { return pathName; }
+    void SetPathName(const std::string& path);  // also sets the title
+    const std::string& Title() const { return title; }
+    void SetTitle(const std::string& text) { title = text; }
+
+    // Update-all-views.
+    void AddView(IDocumentView* view);
+    void RemoveView(IDocumentView* view);
+    const std::vector<IDocumentView*>& Views() const { return views; }
+    void UpdateAllViews(IDocumentView* sender, long hint = kHintContents, CUpdateHint* hintObject = nullptr);
+
+    // Default column lists of the four tables.
+    static std::vector<std::uint16_t> DefaultColumns(std::uint16_t first, std::uint16_t last);
+
+    // Members in file order.
+    std::vector<std::unique_ptr<CKalvexBranch>> branches;
+    std::vector<std::uint16_t> branchColumns;
+    std::vector<std::uint16_t> resultColumns;
+    std::vector<std::uint16_t> airSourceColumns;
+    std::vector<std::uint16_t> heatSourceColumns;
+    std::vector<std::unique_ptr<CCurve>> curves;  // entries may be null after a damaged load
+    std::unique_ptr<CGXGridParam> branchGridParam;
+    std::unique_ptr<CGXGridParam> resultGridParam;
+    std::unique_ptr<CGXGridParam> airSourceGridParam;
+    std::unique_ptr<CGXGridParam> heatSourceGridParam;
+    bool sequenceMode = false;
+    std::uint16_t lastBranchId = 0;
+    bool showUnitsBranchTable = true;
+    bool showUnitsResultTable = true;
+    bool showUnitsSourceTables = true;
+    double metabolicRate = 200.0;
+    double clothingResistance = 0.0;
+    double areaFactor = 1.0;
+    double vapourPermeability = 0.45;
+    double bodyViewFactor = 0.75;
+    double skinTempLimit = 36.0;
+    std::int32_t graphMarginLeft = 100;
+    std::int32_t graphMarginTop = 100;
+    std::int32_t graphMarginRight = 100;
+    std::int32_t graphMarginBottom = 100;
+    std::uint8_t graphOrientation = 2;  // 1 portrait, 2 landscape
+    CKalvexBranch* resultBranch = nullptr;  // not owned, not saved
+    CKalvexBranch* graphBranch = nullptr;   // not owned, not saved
+
+private:
+    bool IssueBranchId(std::uint16_t& id);
+    bool IdInUse(std::uint16_t id) const;
+
+    bool modified = false;
+    std::string pathName;
+    std::string title = "Untitled";
+    std::vector<IDocumentView*> views;
+};

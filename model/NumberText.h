@@ -1,0 +1,25 @@
+#pragma once
+// Number texts independent of the process locale: a German desktop still
+// reads "30.00" and writes the same bytes as any other.
+#include <string>
+#include <string_view>
+
+// printf "%.*f" of value with n decimals, always with '.' as separator.
+std::string FormatFixed(double value, int decimals);
+
+// Formats with FormatFixed and parses the text back, so a value is stored
+// exactly as it is shown (ties resolved as printf resolves them).
+double RoundDecimals(double value, int decimals);
+
+// The C library's atof rule: leading white space, then the longest numeric
+// prefix; 0.0 when the text does not start with a number.
+double AtofC(std::string_view text);
+
+// Like AtofC but tells whether a number was found at all and how many
+// characters it used (whitespace included).
+struct ParsedNumber {
+    double value = 0.0;
+    std::size_t used = 0;  // 0 when no number was found
+};
+ParsedNumber ParseLeadingNumber(std::string_view text);
+

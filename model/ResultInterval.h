@@ -1,0 +1,36 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+// One row of a branch's results: a value row, or a message row that carries
+// only its text (every number 0).
+class CResultInterval {
+public:
+    double distance = 0.0;
+    double dryBulb = 0.0;
+    double wetBulb = 0.0;
+    double pressure = 0.0;  // kPa
+    double density = 0.0;
+    double moisture = 0.0;  // g/kg
+    double dryWallTemp = 0.0;
+    double vrt = 0.0;
+    double humidity = 0.0;  // %
+    double enthalpy = 0.0;  // kJ/kg
+    double sigmaHeat = 0.0;
+    double meanSkinTemp = 0.0;
+    double effectiveTemp = 0.0;
+    double wbgt = 0.0;
+    double strataLatent = 0.0;    // kW
+    double strataSensible = 0.0;  // kW
+    double heatTransferCoeff = 0.0;
+    bool condensing = false;
+    bool isMessage = false;
+    std::string messageText;
+
+    static CResultInterval Message(std::string text);
+
+    // Value by column id 101-117; false for other ids.
+    bool GetColumnValue(std::uint16_t columnId, double& value) const;
+    // Display text by column id 101-117; false for other ids.
+    bool GetColumnText(std::uint16_t columnId, std::string& text) const;
+};

@@ -1,0 +1,239 @@
+#include "KalvexDoc.h"
+#include "NumberText.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+std::vector<std::uint16_t> Ids(const CKalvexDoc& doc)
+{
+    std::vector<std::uint16_t> ids;
+    for (int i = 0; i < doc.BranchCount(); ++i)
+        ids.push_back(doc.BranchAt(i).branchId);
+    return ids;
+}
+
+CKalvexDoc& NewDoc(CKalvexDoc& doc)
+{
+    doc.OnNewDocument();
+    return doc;
+}
+
+struct RecordingView : IDocumentView {
+    struct Call {
+        IDocumentView* sender;
+        long hint;
+        CUpdateHint* object;
+    };
+    std::vector<Call> calls;
+    void OnUpdate(IDocumentView* sender, long hint, CUpdateHint* object) override
+    {
+        calls.push_back({sender, hint, object});
+    }
+};
+
+}  // namespace
+
+TEST(Document, NewDocumentDefaults)
+{
+    CKalvexDoc doc;
+    ASSERT_TRUE(doc.OnNewDocument());
+    EXPECT_EQ(doc.BranchCount(), 0);
+    EXPECT_EQ(doc.lastBranchId, 0);
+    EXPECT_FALSE(doc.sequenceMode);
+    EXPECT_TRUE(doc.showUnitsBranchTable && doc.showUnitsResultTable && doc.showUnitsSourceTables);
+    EXPECT_EQ(doc.metabolicRate, 200.0);
+    EXPECT_EQ(doc.clothingResistance, 0.0);
+    EXPECT_EQ(doc.areaFactor, 1.0);
+    EXPECT_EQ(doc.vapourPermeability, 0.45);
+    EXPECT_EQ(doc.bodyViewFactor, 0.75);
+    EXPECT_EQ(doc.skinTempLimit, 36.0);
+    EXPECT_EQ(doc.graphMarginLeft, 100);
+    EXPECT_EQ(doc.graphMarginBottom, 100);
+    EXPECT_EQ(doc.graphOrientation, 2);
+    EXPECT_EQ(doc.branchColumns.size(), 21u);
+    EXPECT_EQ(doc.branchColumns.front(), 0);
+    EXPECT_EQ(doc.branchColumns.back(), 20);
+    EXPECT_EQ(doc.resultColumns, CKalvexDoc::DefaultColumns(100, 117));
+    EXPECT_EQ(doc.airSourceColumns, CKalvexDoc::DefaultColumns(300, 305));
+    EXPECT_EQ(doc.heatSourceColumns, CKalvexDoc::DefaultColumns(400, 406));
+    EXPECT_FALSE(doc.branchGridParam);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(doc.resultBranch, nullptr);
+}
+
+TEST(Document, IdsAreNeverGivenTwice)
+{
+    CKalvexDoc doc;
+    NewDoc(doc);
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(doc.InsertNewBranch(doc.BranchCount()));
+    EXPECT_EQ(Ids(doc), (std::vector<std::uint16_t>{1, 2, 3}));
+    EXPECT_TRUE(doc.IsModified());
+    ASSERT_TRUE(doc.DeleteBranch(1));
+    ASSERT_TRUE(doc.InsertNewBranch(doc.BranchCount()));
+    EXPECT_EQ(Ids(doc), (std::vector<std::uint16_t>{1, 3, 4}));
+    ASSERT_TRUE(doc.InsertNewBranch(0));
+    EXPECT_EQ(Ids(doc), (std::vector<std::uint16_t>{5, 1, 3, 4}));
+    EXPECT_EQ(doc.FindBranchIndex(3), 2);
+    EXPECT_EQ(doc.FindBranchIndex(2), -1);
+    EXPECT_THROW(doc.InsertNewBranch(6), std::out_of_range);
+    EXPECT_THROW(doc.BranchAt(4), std::out_of_range);
+}
+
+TEST(Document, CounterPastTheLastIdFindsAFreeOne)
+{
+    CKalvexDoc doc;
+    NewDoc(doc);
+    doc.InsertNewBranch(0);  // id 1
+    doc.InsertNewBranch(1);  // id 2
+    doc.BranchAt(1).SetSourceBranchIds({3});  // a stale reference to id 3
+    doc.lastBranchId = 0xFFFE;
+    ASSERT_TRUE(doc.InsertNewBranch(2));
+    EXPECT_EQ(doc.BranchAt(2).branchId, 0xFFFF);
+    // The counter is used up: the lowest id neither held nor referenced.
+    ASSERT_TRUE(doc.InsertNewBranch(3));
+    EXPECT_EQ(doc.BranchAt(3).branchId, 4);
+    ASSERT_TRUE(doc.InsertNewBranch(4));
+    EXPECT_EQ(doc.BranchAt(4).branchId, 5);
+    const auto ids = Ids(doc);
+    EXPECT_EQ(ids, (std::vector<std::uint16_t>{1, 2, 0xFFFF, 4, 5}));
+}
+
+TEST(Document, DeleteClearsTheViewsReferences)
+{
+    CKalvexDoc doc;
+    NewDoc(doc);
+    EXPECT_FALSE(doc.DeleteBranch(0));
+    EXPECT_FALSE(doc.MoveBranches(0, 0, 0));
+    for (int i = 0; i < 3; ++i)
+        doc.InsertNewBranch(i);
+    doc.resultBranch = &doc.BranchAt(1);
+    doc.graphBranch = &doc.BranchAt(2);
+    doc.BranchAt(1).ResultList().resize(4);
+    EXPECT_EQ(doc.ResultBranchRowCount(), 4);
+    EXPECT_EQ(doc.GraphBranchRowCount(), 0);
+    ASSERT_TRUE(doc.DeleteBranch(0));
+    EXPECT_EQ(doc.resultBranch, &doc.BranchAt(0));
+    ASSERT_TRUE(doc.DeleteBranch(0));
+    EXPECT_EQ(doc.resultBranch, nullptr);
+    EXPECT_EQ(doc.ResultBranchRowCount(), 0);
+    EXPECT_EQ(doc.graphBranch, &doc.BranchAt(0));
+    EXPECT_THROW(doc.DeleteBranch(1), std::out_of_range);
+}
+
+TEST(Document, MoveKeepsTheMovedBlockInOrder)
+{
+    CKalvexDoc doc;
+    NewDoc(doc);
+    for (int i = 0; i < 5; ++i)
+        doc.InsertNewBranch(i);  // ids 1..5 at positions 0..4
+    doc.SetModifiedFlag(false);
+    ASSERT_TRUE(doc.MoveBranches(2, 3, 0));
+    EXPECT_EQ(Ids(doc), (std::vector<std::uint16_t>{3, 4, 1, 2, 5}));
+    EXPECT_TRUE(doc.IsModified());
+    ASSERT_TRUE(doc.MoveBranches(0, 0, 4));
+    EXPECT_EQ(Ids(doc), (std::vector<std::uint16_t>{4, 1, 2, 5, 3}));
+    ASSERT_TRUE(doc.MoveBranches(1, 4, 0));
+    EXPECT_EQ(Ids(doc), (std::vector<std::uint16_t>{1, 2, 5, 3, 4}));
+    EXPECT_THROW(doc.MoveBranches(3, 5, 0), std::out_of_range);
+    EXPECT_THROW(doc.MoveBranches(-1, 1, 0), std::out_of_range);
+    EXPECT_THROW(doc.MoveBranches(0, 1, 4), std::out_of_range);
+    EXPECT_EQ(Ids(doc), (std::vector<std::uint16_t>{1, 2, 5, 3, 4}));
+}
+
+TEST(Document, SkinTemperatureLimitFollowsTheMetabolicRate)
+{
+    EXPECT_EQ(CKalvexDoc::SkinTempLimitFor(40), 36.0);
+    EXPECT_EQ(CKalvexDoc::SkinTempLimitFor(78), 36.0);
+    EXPECT_EQ(CKalvexDoc::SkinTempLimitFor(79),
+              RoundDecimals(36.799 - 0.0136 * 79 + 0.00005 * 79 * 79 - 0.000000137 * 79 * 79 * 79, 2));
+    EXPECT_EQ(CKalvexDoc::SkinTempLimitFor(100), 35.80);
+    EXPECT_EQ(CKalvexDoc::SkinTempLimitFor(200), 34.98);
+    EXPECT_EQ(CKalvexDoc::SkinTempLimitFor(400), 30.59);
+}
+
+TEST(Document, WorkerDescriptionIsRoundedAndNotAChange)
+{
+    CKalvexDoc doc;
+    NewDoc(doc);
+    CWorkerValues values = doc.GetWorkerValues();
+    EXPECT_EQ(values.metabolicRate, 200);
+    doc.SetWorkerValues(values);  // unchanged values still rewrite the limit
+    EXPECT_EQ(doc.skinTempLimit, 34.98);
+    values.areaFactor = 1.156;
+    values.bodyViewFactor = 0.704;
+    values.metabolicRate = 100;
+    values.clothingResistance = 0.12345;
+    values.vapourPermeability = 0.333;
+    doc.SetWorkerValues(values);
+    EXPECT_EQ(doc.areaFactor, 1.16);
+    EXPECT_EQ(doc.bodyViewFactor, 0.70);
+    EXPECT_EQ(doc.metabolicRate, 100.0);
+    EXPECT_EQ(doc.clothingResistance, 0.123);
+    EXPECT_EQ(doc.vapourPermeability, 0.33);
+    EXPECT_EQ(doc.skinTempLimit, 35.80);
+    EXPECT_FALSE(doc.IsModified());
+    doc.metabolicRate = 250.9;
+    EXPECT_EQ(doc.GetWorkerValues().metabolicRate, 250);  // truncated toward zero
+}
+
+TEST(Document, SequenceModeUpdatesViewsWithoutMarkingModified)
+{
+    CKalvexDoc doc;
+    NewDoc(doc);
+    RecordingView a, b;
+    doc.AddView(&a);
+    doc.AddView(&b);
+    doc.ToggleSequenceMode();
+    EXPECT_TRUE(doc.sequenceMode);
+    EXPECT_FALSE(doc.IsModified());
+    ASSERT_EQ(a.calls.size(), 1u);
+    EXPECT_EQ(a.calls[0].sender, nullptr);
+    EXPECT_EQ(a.calls[0].hint, kHintContents);
+    CUpdateHint hintObject;
+    doc.UpdateAllViews(&a, kHintBranchList, &hintObject);
+    EXPECT_EQ(a.calls.size(), 1u);  // the sender is skipped
+    ASSERT_EQ(b.calls.size(), 2u);
+    EXPECT_EQ(b.calls[1].sender, &a);
+    EXPECT_EQ(b.calls[1].hint, kHintBranchList);
+    EXPECT_EQ(b.calls[1].object, &hintObject);
+    doc.RemoveView(&b);
+    doc.ToggleSequenceMode();
+    EXPECT_EQ(b.calls.size(), 2u);
+}
+
+TEST(Document, ContentsDiscardKeepsSettings)
+{
+    CKalvexDoc doc;
+    NewDoc(doc);
+    doc.InsertNewBranch(0);
+    doc.InsertNewCurve(0);
+    doc.InsertNewCurve(0);
+    EXPECT_EQ(doc.CurveAt(0).plotIndex, 0);
+    EXPECT_EQ(doc.CurveAt(1).plotIndex, 0);
+    EXPECT_THROW(doc.CurveAt(2), std::out_of_range);
+    doc.branchGridParam = std::make_unique<CGXGridParam>();
+    doc.sequenceMode = true;
+    doc.graphBranch = &doc.BranchAt(0);
+    doc.DeleteContents();
+    EXPECT_EQ(doc.BranchCount(), 0);
+    EXPECT_TRUE(doc.CurveList().empty());
+    EXPECT_EQ(doc.graphBranch, nullptr);
+    EXPECT_TRUE(doc.branchGridParam);
+    EXPECT_TRUE(doc.sequenceMode);
+    EXPECT_EQ(doc.lastBranchId, 1);
+}
+
+TEST(Document, PathGivesTheTitle)
+{
+    CKalvexDoc doc;
+    NewDoc(doc);
+    EXPECT_EQ(doc.Title(), "Untitled");
+    doc.SetPathName("/home/vent/studies/Mine.zt2");
+    EXPECT_EQ(doc.Title(), "Mine.zt2");
+    EXPECT_EQ(doc.PathName(), "/home/vent/studies/Mine.zt2");
+}
