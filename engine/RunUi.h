@@ -1,0 +1,19 @@
+#pragma once
+// What a run needs from a person. The windowed program implements it with a
+// busy cursor, a message box and the Data Errors dialog; dorvan-cli and the
+// tests implement it with streams and recorders.
+#include <string>
+#include <vector>
+
+class IRunUi {
+public:
+    virtual ~IRunUi() = default;
+    // Busy indication around the whole Execute.
+    virtual void BeginBusy() {}
+    virtual void EndBusy() {}
+    // The dry-bulb guard's modal message box; the march waits for it to
+    // return, then goes on.
+    virtual void ShowGuardMessage(const std::string& text) = 0;
+    // The Data Errors dialog, listing every validation message; nothing runs.
+    virtual void ShowDataErrors(const std::vector<std::string>& errors) = 0;
+};
