@@ -1,0 +1,45 @@
+#pragma once
+// Writes the primitive items and tagged objects of a document file into a
+// byte buffer. One reference table numbers classes and objects from 1 in the
+// order they are first written.
+#include "ArchiveClasses.h"
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+class CArchiveWriter {
+public:
+    void WriteByte(std::uint8_t value) { bytes.push_back(value); }
+    void WriteBool(bool value) { WriteByte(value ? 1 : 0); }
+    void WriteWord(std::uint16_t value);
+    void WriteDword(std::uint32_t value);
+    void WriteInt32(std::int32_t value);
+    void WriteDouble(double value);
+    // Element count of a list: a WORD, or 0xFFFF and a DWORD from 0xFFFF on.
+    void WriteCount(std::size_t count);
+    // A UTF-8 string: Windows-1252 bytes when every character has one,
+    // otherwise the wide UTF-16 form so that no character is lost.
+    void WriteString(std::string_view text);
+    void WriteWordList(const std::vector<std::uint16_t>& words);
+    void WriteRaw(const void* data, std::size_t size);
+
+    // A null object reference.
+    void WriteNullReference() { WriteWord(0); }
+    // The tag of a new object: the class record the first time the class is
+    // used, its number afterwards; the object then takes the next number.
+    // The caller writes the object's members next.
+    void BeginObject(ArchiveClass cls);
+
+    const std::vector<std::uint8_t>& Bytes() const { return bytes; }
+    std::vector<std::uint8_t> TakeBytes() { return std::move(bytes); }
+
+private:
+    void WriteLengthPrefix(std::size_t length);
+    std::uint32_t TakeNumber();
+
+    std::vector<std::uint8_t> bytes;
+    std::uint32_t nextNumber = 1;
+    std::array<std::uint32_t, kArchiveClassCount> classNumbers{};  // 0: not yet written
+};

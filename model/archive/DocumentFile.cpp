@@ -1,0 +1,293 @@
+#include "DocumentFile.h"
+
+#include "ArchiveError.h"
+#include "ArchiveReader.h"
+#include "ArchiveWriter.h"
+#include "FileAccess.h"
+#include "GridParamArchive.h"
+#include "RecordArchive.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <new>
+#include <span>
+
+namespace {
+
+// Members 11 to 23: BYTE, WORD, 3 BYTEs, 6 DOUBLEs, 4 INT32s, BYTE.
+constexpr std::size_t kTailBytes = 1 + 2 + 3 + 6 * 8 + 4 * 4 + 1;
+static_assert(kTailBytes == 71);
+
+constexpr std::size_t kMinTaggedRecord = 2;
+
+struct ColumnRange {
+    std::uint16_t header;
+    std::uint16_t last;
+};
+constexpr ColumnRange kBranchColumns{0, 20};
+constexpr ColumnRange kResultColumns{100, 117};
+constexpr ColumnRange kAirSourceColumns{300, 305};
+constexpr ColumnRange kHeatSourceColumns{400, 406};
+
+template <typename Doc>
+auto WorkerDoubles(Doc& d)
+{
+    return std::array{&d.metabolicRate,      &d.clothingResistance, &d.areaFactor,
+                      &d.vapourPermeability, &d.bodyViewFactor,     &d.skinTempLimit};
+}
+
+template <typename Doc>
+auto GraphMargins(Doc& d)
+{
+    return std::array{&d.graphMarginLeft, &d.graphMarginTop, &d.graphMarginRight, &d.graphMarginBottom};
+}
+
+template <typename Doc>
+auto GridParams(Doc& d)
+{
+    return std::array{&d.branchGridParam, &d.resultGridParam, &d.airSourceGridParam,
+                      &d.heatSourceGridParam};
+}
+
+void WriteTail(CArchiveWriter& out, const CKalvexDoc& doc)
+{
+    out.WriteBool(doc.sequenceMode);
+    out.WriteWord(doc.lastBranchId);
+    out.WriteBool(doc.showUnitsBranchTable);
+    out.WriteBool(doc.showUnitsResultTable);
+    out.WriteBool(doc.showUnitsSourceTables);
+    for (const double* value : WorkerDoubles(doc))
+        out.WriteDouble(*value);
+    for (const std::int32_t* margin : GraphMargins(doc))
+        out.WriteInt32(*margin);
+    out.WriteByte(doc.graphOrientation);
+}
+
+// Reads members 11 to 23. When checked (the tail was found by its place at
+// the end of the file rather than by reading up to it), values the program
+// never writes are refused, so that a damaged file is not taken for one.
+void ReadTail(CArchiveReader& in, CKalvexDoc& doc, bool checked)
+{
+    auto flag = [&]() {
+        const std::uint8_t byte = in.ReadByte();
+        if (checked && byte > 1)
+            throw CArchiveError(ArchiveErrorKind::BadFormat, "switch neither 0 nor 1");
+        return byte != 0;
+    };
+    doc.sequenceMode = flag();
+    doc.lastBranchId = in.ReadWord();
+    doc.showUnitsBranchTable = flag();
+    doc.showUnitsResultTable = flag();
+    doc.showUnitsSourceTables = flag();
+    for (double* value : WorkerDoubles(doc)) {
+        *value = in.ReadDouble();
+        if (checked && !std::isfinite(*value))
+            throw CArchiveError(ArchiveErrorKind::BadFormat, "worker value not finite");
+    }
+    for (std::int32_t* margin : GraphMargins(doc))
+        *margin = in.ReadInt32();
+    doc.graphOrientation = in.ReadByte();
+    if (checked && doc.graphOrientation != 1 && doc.graphOrientation != 2)
+        throw CArchiveError(ArchiveErrorKind::BadFormat, "orientation neither 1 nor 2");
+}
+
+// A column list the table views can show: the header id first, then ids of
+// the table, none twice.
+bool UsableColumns(const std::vector<std::uint16_t>& ids, ColumnRange range)
+{
+    if (ids.empty() || ids.front() != range.header)
+        return false;
+    std::array<bool, 32> seen{};
+    for (std::uint16_t id : ids) {
+        if (id < range.header || id > range.last || seen[id - range.header])
+            return false;
+        seen[id - range.header] = true;
+    }
+    return true;
+}
+
+// The curve list is read with every error caught: the curves read so far
+// stay, the entries after them hold no curve, and reading goes on from
+// where the error happened.
+void ReadCurveList(CArchiveReader& in, std::vector<std::unique_ptr<CCurve>>& curves)
+{
+    try {
+        const std::size_t count = in.ReadCount(kMinTaggedRecord);
+        curves.resize(count);
+        for (std::size_t i = 0; i < count; ++i)
+            if (in.ReadObjectTag(ArchiveClass::Curve))
+                curves[i] = std::make_unique<CCurve>();
+    } catch (const CArchiveError&) {
+    } catch (const std::bad_alloc&) {
+    }
+}
+
+// Reads members 1 to 23 into a document whose lists are empty. Returns
+// whether the table layouts had to be reset.
+bool ReadDocument(CArchiveReader& in, CKalvexDoc& doc)
+{
+    const std::size_t branchCount = in.ReadCount(kMinTaggedRecord);
+    for (std::size_t i = 0; i < branchCount; ++i) {
+        if (!in.ReadObjectTag(ArchiveClass::KalvexBranch))
+            throw CArchiveError(ArchiveErrorKind::BadClass, "empty branch entry");
+        auto branch = std::make_unique<CKalvexBranch>();
+        ReadBranchMembers(in, *branch);
+        doc.AppendLoadedBranch(std::move(branch));
+    }
+
+    bool layoutsReset = false;
+    const std::array<std::pair<std::vector<std::uint16_t>*, ColumnRange>, 4> columnLists = {{
+        {&doc.branchColumns, kBranchColumns},
+        {&doc.resultColumns, kResultColumns},
+        {&doc.airSourceColumns, kAirSourceColumns},
+        {&doc.heatSourceColumns, kHeatSourceColumns},
+    }};
+    for (const auto& [list, range] : columnLists) {
+        *list = in.ReadWordList();
+        if (!UsableColumns(*list, range)) {
+            *list = CKalvexDoc::DefaultColumns(range.header, range.last);
+            layoutsReset = true;
+        }
+    }
+
+    ReadCurveList(in, doc.curves);
+
+    for (std::unique_ptr<CGXGridParam>* slot : GridParams(doc)) {
+        CGridParamRead read = ReadGridParam(in);
+        if (read.foreign) {
+            // The record's length is unknown, so members 11 to 23 are taken
+            // from their fixed place at the end of the file.
+            if (in.Size() < kTailBytes || in.Size() - kTailBytes < in.Position())
+                throw CArchiveError(ArchiveErrorKind::EndOfFile, "file too short for its settings");
+            for (std::unique_ptr<CGXGridParam>* reset : GridParams(doc))
+                reset->reset();
+            const std::span<const std::uint8_t> all = in.Data();
+            CArchiveReader tail(all.subspan(in.Size() - kTailBytes));
+            ReadTail(tail, doc, true);
+            return true;
+        }
+        *slot = std::move(read.param);
+    }
+    ReadTail(in, doc, false);
+    return layoutsReset;
+}
+
+// Hands the members read into a fresh document over to the target.
+void TakeContents(CKalvexDoc& target, CKalvexDoc& loaded)
+{
+    target.DeleteContents();
+    target.branches = std::move(loaded.branches);
+    target.branchColumns = std::move(loaded.branchColumns);
+    target.resultColumns = std::move(loaded.resultColumns);
+    target.airSourceColumns = std::move(loaded.airSourceColumns);
+    target.heatSourceColumns = std::move(loaded.heatSourceColumns);
+    target.curves = std::move(loaded.curves);
+    target.branchGridParam = std::move(loaded.branchGridParam);
+    target.resultGridParam = std::move(loaded.resultGridParam);
+    target.airSourceGridParam = std::move(loaded.airSourceGridParam);
+    target.heatSourceGridParam = std::move(loaded.heatSourceGridParam);
+    target.sequenceMode = loaded.sequenceMode;
+    target.lastBranchId = loaded.lastBranchId;
+    target.showUnitsBranchTable = loaded.showUnitsBranchTable;
+    target.showUnitsResultTable = loaded.showUnitsResultTable;
+    target.showUnitsSourceTables = loaded.showUnitsSourceTables;
+    target.metabolicRate = loaded.metabolicRate;
+    target.clothingResistance = loaded.clothingResistance;
+    target.areaFactor = loaded.areaFactor;
+    target.vapourPermeability = loaded.vapourPermeability;
+    target.bodyViewFactor = loaded.bodyViewFactor;
+    target.skinTempLimit = loaded.skinTempLimit;
+    target.graphMarginLeft = loaded.graphMarginLeft;
+    target.graphMarginTop = loaded.graphMarginTop;
+    target.graphMarginRight = loaded.graphMarginRight;
+    target.graphMarginBottom = loaded.graphMarginBottom;
+    target.graphOrientation = loaded.graphOrientation;
+    target.resultBranch = nullptr;
+    target.graphBranch = nullptr;
+}
+
+const char* LoadErrorText(ArchiveErrorKind kind)
+{
+    return kind == ArchiveErrorKind::Generic ? kFailedToOpenText : kUnexpectedFormatText;
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> WriteDocumentBytes(const CKalvexDoc& doc)
+{
+    CArchiveWriter out;
+    out.WriteCount(doc.branches.size());
+    for (const auto& branch : doc.branches) {
+        out.BeginObject(ArchiveClass::KalvexBranch);
+        WriteBranchMembers(out, *branch);
+    }
+    out.WriteWordList(doc.branchColumns);
+    out.WriteWordList(doc.resultColumns);
+    out.WriteWordList(doc.airSourceColumns);
+    out.WriteWordList(doc.heatSourceColumns);
+    out.WriteCount(doc.curves.size());
+    for (const auto& curve : doc.curves) {
+        if (curve)
+            out.BeginObject(ArchiveClass::Curve);  // a curve is its tag alone
+        else
+            out.WriteNullReference();
+    }
+    for (const std::unique_ptr<CGXGridParam>* param : GridParams(doc))
+        WriteGridParam(out, param->get());
+    WriteTail(out, doc);
+    return out.TakeBytes();
+}
+
+CFileResult ReadDocumentBytes(const std::vector<std::uint8_t>& bytes, CKalvexDoc& doc)
+{
+    CFileResult result;
+    try {
+        CKalvexDoc loaded;
+        CArchiveReader in(bytes);
+        result.layoutsReset = ReadDocument(in, loaded);
+        TakeContents(doc, loaded);
+    } catch (const CArchiveError& error) {
+        result.message = LoadErrorText(error.Kind());
+        return result;
+    } catch (const std::exception&) {
+        result.message = kFailedToOpenText;
+        return result;
+    }
+    result.ok = true;
+    if (result.layoutsReset)
+        result.message = kLayoutsResetText;
+    return result;
+}
+
+CFileResult LoadDocumentFile(const std::string& path, CKalvexDoc& doc)
+{
+    CFileResult result;
+    std::vector<std::uint8_t> bytes;
+    if (!ReadWholeFile(path, bytes, result.message))
+        return result;
+    result = ReadDocumentBytes(bytes, doc);
+    if (result.ok) {
+        doc.SetPathName(path);
+        doc.SetModifiedFlag(false);
+    }
+    return result;
+}
+
+CFileResult SaveDocumentFile(const std::string& path, CKalvexDoc& doc)
+{
+    CFileResult result;
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes = WriteDocumentBytes(doc);
+    } catch (const std::exception&) {
+        result.message = kFailedToSaveText;
+        return result;
+    }
+    if (!ReplaceFile(path, bytes, result.message))
+        return result;
+    doc.SetPathName(path);
+    doc.SetModifiedFlag(false);
+    result.ok = true;
+    return result;
+}

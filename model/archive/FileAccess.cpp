@@ -1,0 +1,216 @@
+#include "FileAccess.h"
+
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Largest document the reader takes into memory.
+constexpr std::size_t kMaxFileBytes = std::size_t{1} << 30;
+
+std::string Substitute(const char* pattern, const std::string& path)
+{
+    std::string text = pattern;
+    const auto at = text.find("%1");
+    if (at != std::string::npos)
+        text.replace(at, 2, path);
+    return text;
+}
+
+bool ParentExists(const std::string& path)
+{
+    const auto slash = path.find_last_of('/');
+    const std::string parent = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    struct stat info {};
+    return ::stat(parent.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+std::string DirectoryOf(const std::string& path)
+{
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string BaseNameOf(const std::string& path)
+{
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+void CloseQuietly(int fd)
+{
+    if (fd >= 0)
+        ::close(fd);
+}
+
+// The file a save replaces: the target of a symbolic link, or the path.
+std::string ResolveTarget(const std::string& path)
+{
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+        return path;
+    char* resolved = ::realpath(path.c_str(), nullptr);
+    if (!resolved)
+        return path;  // a dangling link: the save replaces the link itself
+    std::string target = resolved;
+    std::free(resolved);
+    return target;
+}
+
+bool WriteAll(int fd, const std::vector<std::uint8_t>& bytes)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string FileErrorText(int errorNumber, const std::string& path)
+{
+    switch (errorNumber) {
+    case ENOENT:
+        if (!ParentExists(path))
+            return Substitute("All or part of the path %1 is invalid.", path);
+        return Substitute("%1 was not found.", path);
+    case ENOTDIR:
+    case ENAMETOOLONG:
+    case ELOOP:
+        return Substitute("All or part of the path %1 is invalid.", path);
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+    case ETXTBSY:
+        return Substitute("Access to %1 was denied.", path);
+    case EMFILE:
+    case ENFILE:
+        return "There are too many open files.";
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return Substitute("Disk full while accessing %1.", path);
+    case EIO:
+        return Substitute("There was a hardware I/O error while accessing %1.", path);
+    case EBUSY:
+    case EAGAIN:
+        return Substitute("A sharing violation occurred while accessing %1.", path);
+    default:
+        return Substitute("An unexpected error occurred while accessing %1.", path);
+    }
+}
+
+bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes, std::string& errorText)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        errorText = FileErrorText(errno, path);
+        return false;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+        const int error = S_ISDIR(info.st_mode) ? EISDIR : errno;
+        CloseQuietly(fd);
+        errorText = FileErrorText(error, path);
+        return false;
+    }
+    std::vector<std::uint8_t> data;
+    if (S_ISREG(info.st_mode) && static_cast<std::uint64_t>(info.st_size) <= kMaxFileBytes)
+        data.reserve(static_cast<std::size_t>(info.st_size));
+    std::uint8_t chunk[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, chunk, sizeof chunk);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            const int error = errno;
+            CloseQuietly(fd);
+            errorText = FileErrorText(error, path);
+            return false;
+        }
+        if (n == 0)
+            break;
+        if (data.size() + static_cast<std::size_t>(n) > kMaxFileBytes) {
+            CloseQuietly(fd);
+            errorText = FileErrorText(EFBIG, path);
+            return false;
+        }
+        data.insert(data.end(), chunk, chunk + n);
+    }
+    CloseQuietly(fd);
+    bytes = std::move(data);
+    return true;
+}
+
+bool ReplaceFile(const std::string& path, const std::vector<std::uint8_t>& bytes, std::string& errorText)
+{
+    const std::string target = ResolveTarget(path);
+    auto fail = [&](int error) {
+        errorText = FileErrorText(error, path);
+        return false;
+    };
+
+    struct stat existing {};
+    const bool exists = ::stat(target.c_str(), &existing) == 0;
+    if (exists) {
+        if (S_ISDIR(existing.st_mode))
+            return fail(EISDIR);
+        if (::access(target.c_str(), W_OK) != 0)
+            return fail(errno);
+    }
+
+    // The new file goes into the target's directory so that the rename
+    // stays on one file system and replaces the target in one step.
+    static std::atomic<unsigned> counter{0};
+    const std::string directory = DirectoryOf(target);
+    std::string temp;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temp = directory + "/." + BaseNameOf(target) + ".save-" + std::to_string(::getpid()) + "-" +
+               std::to_string(counter++);
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            return fail(errno);
+    }
+    if (fd < 0)
+        return fail(EEXIST);
+
+    auto abandon = [&](int error) {
+        CloseQuietly(fd);
+        ::unlink(temp.c_str());
+        return fail(error);
+    };
+    if (exists)
+        (void)::fchmod(fd, existing.st_mode & 0777);
+    if (!WriteAll(fd, bytes) || ::fsync(fd) != 0)
+        return abandon(errno);
+    const int closed = ::close(fd);
+    fd = -1;
+    if (closed != 0)
+        return abandon(errno);
+    if (::rename(temp.c_str(), target.c_str()) != 0)
+        return abandon(errno);
+
+    // Make the rename itself durable; a failure here leaves a complete file.
+    const int dirFd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd >= 0) {
+        (void)::fsync(dirFd);
+        ::close(dirFd);
+    }
+    return true;
+}
