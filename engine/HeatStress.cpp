@@ -1,0 +1,97 @@
+// Heat stress of the described worker: effective temperature, skin
+// wettedness and the mean skin temperature of the skin heat balance.
+#include "AirProperties.h"
+#include "ClimCalc.h"
+#include "SecantSolve.h"
+
+#include <algorithm>
+#include <cmath>
+
+double CClimCalc::EffectiveTemperature() const
+{
+    if (area < 0.01)
+        return 0.0;
+    const double td = dryBulb;
+    const double tw = wetBulb;
+    const double v = std::min(massFlow / density / area, 3.5);
+    const double h = 1.3 * v + 5.27 - 1.15 * std::exp(-2.0 * v);
+    const double b = (td - tw) * (h - 1.35) + 141.61;
+    return 20.0 + (17.0 * (h * (td - tw) + 8.33 * (tw - 20.0)) / b +
+                   4.0 * (4.12 - 8.33 * (17.0 * h - (h - 1.35) * (tw - 20.0)) / b)) /
+                      1.65176;
+}
+
+const CClimCalc::WettednessFit& CClimCalc::FitFor(double rate) const
+{
+    if (fit.rate == rate)
+        return fit;
+    const double m = rate;
+    fit.rate = rate;
+    if (m < 200.0) {
+        fit.a3 = 2.554e-7 * m - 0.0001781265 - 8.557743 / std::pow(m, 2.218731);
+        fit.a2 = 1063.187 / std::pow(m, 2.31927) + 0.012095 - 0.0000179735 * m;
+        fit.a1 = 0.0003279531 * m - 0.194294 - 46903.0 / std::pow(m, 2.44229);
+        fit.a0 = 924321.0 / std::pow(m, 2.651246) + 0.998117 - 0.001816454 * m;
+    } else {
+        fit.a3 = -0.0000397379 - 7.075456e-8 * m - 17.880231 / std::pow(m, 2.218441);
+        fit.a2 = 2211.1688 / std::pow(m, 2.316119) + 3.359426e-6 * m + 0.002369825;
+        fit.a1 = 0.005682282 - 0.0000586905 * m - 95583.18 / std::pow(m, 2.437565);
+        fit.a0 = 1875636.0 / std::pow(m, 2.645912) + 0.0007958265 * m - 0.321605;
+    }
+    return fit;
+}
+
+double CClimCalc::SkinWettedness(double tsk) const
+{
+    const double tw = wetBulb;
+    const double m = metabolicRate;
+    double w;
+    if (tw >= 33.0 || tsk >= 38.0) {
+        w = 1.0;
+    } else if (tw <= 27.194 * std::exp(-0.004 * m)) {
+        w = 0.06;
+    } else {
+        const WettednessFit& c = FitFor(m);
+        w = ((c.a3 * tw + c.a2) * tw + c.a1) * tw + c.a0;
+        w = std::clamp(w, 0.06, 1.0);
+    }
+    // Sweating rises steeply as the skin warms towards 38 °C.
+    if (tsk > 32.5 && tsk < 38.0)
+        w = std::min(1.0, w + 0.5 + 0.5 * std::sin(0.01745 * (31.85 * tsk - 762.0)));
+    return w;
+}
+
+double CClimCalc::MeanSkinTemperature(int* evaluations) const
+{
+    const double td = dryBulb;
+    const double e = vapourPressure;
+    const double p = pressure;
+    const double m = metabolicRate;
+    const double rcl = clothingResistance;
+    const double fcl = areaFactor;
+    const double im = vapourPermeability;
+    const double fv = bodyViewFactor;
+
+    const double tr = (dryWallTemperature + td) / 2.0;  // mean radiant temperature
+    const double tsk0 = 24.85 + 0.322 * td - 0.00165 * (td * td);
+    const double v = massFlow / density / area;
+    const double vEff = v <= 3.0 ? 0.8 * v + 0.6 : v;
+    const double hc = 0.00878 * std::pow(p, 0.6) * std::sqrt(vEff);
+
+    // Respiration.
+    const double tex = 32.6 + 0.066 * td + 0.0002 * e;
+    const double esEx = SaturationPressure(tex);
+    const double xex = 0.622 * esEx / (p - esEx);
+    const double cres = 1.7e-6 * m * (1005.0 * tex + LatentHeat(tex) * xex - sigmaHeat);
+
+    auto residual = [&](double tsk) {
+        const double c = (tsk - td) / (1.0 / (fcl * hc) + rcl);
+        const double tcl = tsk - c * rcl;
+        const double tm = (tr + tcl) / 2.0 + air::kCelsiusToKelvin;
+        const double rad = 2.26e-7 * fv * (tm * tm * tm) * (tcl - tr);
+        const double he = 0.0007 * hc * LatentHeat(tsk) / p;
+        const double evap = SkinWettedness(tsk) * he * (SaturationPressure(tsk) - e) / (rcl * hc / im + 1.0 / fcl);
+        return evap + rad + c + cres - m;
+    };
+    return SecantSolve(tsk0, residual, 0.1, 0.00001, evaluations);
+}
