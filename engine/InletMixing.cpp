@@ -1,0 +1,88 @@
+#include "InletMixing.h"
+
+#include "AirProperties.h"
+#include "KalvexDoc.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+namespace {
+constexpr double kMinimumMixedMassFlow = 0.01;  // kg/s
+constexpr std::uint16_t kDryBulbColumn = 2;
+constexpr std::uint16_t kWetBulbColumn = 3;
+constexpr std::uint16_t kPressureColumn = 4;
+}  // namespace
+
+bool PurgeSourceBranches(CKalvexDoc& doc, CKalvexBranch& branch)
+{
+    std::vector<std::uint16_t> ids = branch.SourceBranchIds();
+    bool removed = false;
+    for (std::size_t i = 0; i < ids.size();) {
+        if (doc.FindBranchIndex(ids[i]) == -1) {
+            ids.erase(ids.begin() + static_cast<std::ptrdiff_t>(i));
+            removed = true;
+        } else {
+            ++i;
+        }
+    }
+    if (!removed)
+        return true;
+    branch.SetSourceBranchIds(ids);
+    return false;
+}
+
+CInletMixture ComputeInletMixture(const CKalvexDoc& doc, const CKalvexBranch& branch)
+{
+    CInletMixture mix;
+    double sumM = 0.0;
+    double sumMtd = 0.0;
+    double sumMtw = 0.0;
+    double sumP = 0.0;
+    int count = 0;
+    bool allNeverRun = true;
+    for (std::uint16_t id : branch.SourceBranchIds()) {
+        const int index = doc.FindBranchIndex(id);
+        if (index < 0)
+            continue;
+        const CKalvexBranch& source = doc.BranchAt(index);
+        const double ms = source.outletMassFlow;
+        sumMtd += ms * source.outletDryBulb;
+        sumMtw += ms * source.outletWetBulb;
+        sumP += source.outletPressure;
+        sumM += ms;
+        ++count;
+        if (source.outletMassFlow != 0.0 || source.outletPressure != 0.0 || source.outletDryBulb != 0.0 ||
+            source.outletWetBulb != 0.0)
+            allNeverRun = false;
+    }
+    if (count == 0)
+        return mix;
+    mix.hasSources = true;
+    mix.neverRun = allNeverRun;
+
+    // The plain mean of the outlet pressures; the additional air joins at it.
+    const double p = sumP / count;
+    if (branch.addedQuantity > 0.0) {
+        const double ea = VapourPressureFromBulbs(branch.addedDryBulb, branch.addedWetBulb, p);
+        const double ma = branch.addedQuantity * Density(p, ea, branch.addedDryBulb);
+        sumMtd += ma * branch.addedDryBulb;
+        sumMtw += ma * branch.addedWetBulb;
+        sumM += ma;
+    }
+    sumM = std::max(sumM, kMinimumMixedMassFlow);
+    mix.dryBulb = sumMtd / sumM;
+    mix.wetBulb = sumMtw / sumM;
+    mix.pressure = p;
+    return mix;
+}
+
+void MixInletAir(CKalvexDoc& doc, CKalvexBranch& branch)
+{
+    const CInletMixture mix = ComputeInletMixture(doc, branch);
+    if (!mix.hasSources)
+        return;
+    branch.SetColumnValue(kDryBulbColumn, mix.dryBulb);
+    branch.SetColumnValue(kWetBulbColumn, mix.wetBulb);
+    branch.SetColumnValue(kPressureColumn, mix.pressure / 1000.0);
+}

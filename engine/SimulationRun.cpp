@@ -1,0 +1,183 @@
+#include "SimulationRun.h"
+
+#include "ClimCalc.h"
+#include "InletMixing.h"
+#include "IntervalData.h"
+#include "KalvexDoc.h"
+#include "March.h"
+#include "MessageTexts.h"
+#include "NumberText.h"
+#include "Validation.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// Busy indication for the whole of an Execute, also when it leaves early.
+class BusyScope {
+public:
+    explicit BusyScope(IRunUi& runUi) : ui(runUi) { ui.BeginBusy(); }
+    ~BusyScope() { ui.EndBusy(); }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    IRunUi& ui;
+};
+
+bool HasLiveSource(const CKalvexDoc& doc, const CKalvexBranch& branch)
+{
+    for (std::uint16_t id : branch.SourceBranchIds())
+        if (doc.FindBranchIndex(id) >= 0)
+            return true;
+    return false;
+}
+
+// The run itself, for a branch that passed validation.
+void RunValidBranch(CKalvexDoc& doc, CKalvexBranch& branch, IRunUi& ui)
+{
+    std::vector<CResultInterval>& rows = branch.ResultList();
+    rows.clear();
+
+    CIntervalData plan;
+    plan.Plan(branch.length, branch.outputInterval);
+
+    CClimCalc calc;
+    calc.Initialise(branch);
+    calc.metabolicRate = doc.metabolicRate;
+    calc.clothingResistance = doc.clothingResistance;
+    calc.areaFactor = doc.areaFactor;
+    calc.vapourPermeability = doc.vapourPermeability;
+    calc.bodyViewFactor = doc.bodyViewFactor;
+    calc.ui = &ui;
+
+    // Numeric rows, then about one message per heat source, the fan, a few
+    // condensation messages and the three summary rows.
+    rows.reserve(static_cast<std::size_t>(plan.outputCount) + 1 +
+                 static_cast<std::size_t>(branch.HeatSourceCount()) + 8);
+
+    const CBranchTotals totals = March(branch, plan, calc);
+
+    branch.outletDryBulb = calc.dryBulb;
+    branch.outletWetBulb = calc.wetBulb;
+    branch.outletPressure = calc.pressure;
+    branch.outletMassFlow = calc.massFlow;
+
+    for (std::string& message : calc.messages)
+        rows.push_back(CResultInterval::Message(std::move(message)));
+    rows.push_back(CResultInterval::Message(
+        StrataTotalsText(totals.strataSensible / 1000.0, totals.strataLatent / 1000.0)));
+    rows.push_back(CResultInterval::Message(
+        OtherTotalsText(totals.otherSensible / 1000.0, totals.otherLatent / 1000.0)));
+    rows.push_back(CResultInterval::Message(WorkerSummaryText(doc.metabolicRate, doc.skinTempLimit)));
+}
+
+// Sequence mode: a fed branch takes the mixture of its sources' outlets.
+// A mixture that cannot be marched (no source has run yet, or their
+// outlets are unusable) leaves the intake as it was; the branch then shows
+// only the reason instead of being run.
+bool FeedBranch(CKalvexDoc& doc, CKalvexBranch& branch)
+{
+    PurgeSourceBranches(doc, branch);
+    const CInletMixture mix = ComputeInletMixture(doc, branch);
+    if (!mix.hasSources)
+        return true;
+    const double dryBulb = RoundDecimals(mix.dryBulb, 2);
+    const double wetBulb = RoundDecimals(mix.wetBulb, 2);
+    const double pressureKpa = RoundDecimals(mix.pressure / 1000.0, 3);
+    if (CheckIntakeAir(dryBulb, wetBulb, pressureKpa) != IntakeAirProblem::None) {
+        std::vector<CResultInterval>& rows = branch.ResultList();
+        rows.clear();
+        rows.push_back(CResultInterval::Message(UnusableMixtureText(mix.neverRun)));
+        return false;
+    }
+    MixInletAir(doc, branch);
+    return true;
+}
+
+}  // namespace
+
+bool ExecuteBranchAt(CKalvexDoc& doc, int index, IRunUi& ui)
+{
+    if (index < 0 || index >= doc.BranchCount())
+        return false;
+    return ExecuteBranch(doc, doc.BranchAt(index), true, ui);
+}
+
+bool ExecuteBranch(CKalvexDoc& doc, CKalvexBranch& branch, bool validate, IRunUi& ui)
+{
+    BusyScope busy(ui);
+    // Only a branch of this document can become the shown branch.
+    if (doc.IndexOfBranch(&branch) < 0)
+        return false;
+    if (validate) {
+        std::vector<std::string> errors;
+        ValidateBranch(branch, errors, -1);
+        ValidateWorker(doc, errors);
+        if (!errors.empty()) {
+            ui.ShowDataErrors(errors);
+            return false;
+        }
+    }
+    if (!RunBranch(doc, branch, ui))
+        return false;
+    doc.resultBranch = &branch;
+    doc.graphBranch = &branch;
+    doc.SetModifiedFlag();
+    doc.UpdateAllViews(nullptr);
+    return true;
+}
+
+bool ExecuteSequence(CKalvexDoc& doc, IRunUi& ui)
+{
+    BusyScope busy(ui);
+    const int n = doc.BranchCount();
+    if (n == 0)
+        return false;
+
+    std::vector<std::string> errors;
+    for (int i = 0; i < n; ++i) {
+        const CKalvexBranch& branch = doc.BranchAt(i);
+        ValidateBranch(branch, errors, i, i > 0 && HasLiveSource(doc, branch));
+    }
+    ValidateWorker(doc, errors);
+    if (!errors.empty()) {
+        ui.ShowDataErrors(errors);
+        return false;
+    }
+
+    for (int i = 0; i < n; ++i) {
+        CKalvexBranch& branch = doc.BranchAt(i);
+        // The first branch never takes its intake from other branches.
+        if (i > 0 && !branch.SourceBranchIds().empty() && !FeedBranch(doc, branch))
+            continue;
+        RunValidBranch(doc, branch, ui);
+    }
+
+    if (!doc.resultBranch)
+        doc.resultBranch = &doc.BranchAt(n - 1);
+    if (!doc.graphBranch)
+        doc.graphBranch = &doc.BranchAt(n - 1);
+    doc.SetModifiedFlag();
+    doc.UpdateAllViews(nullptr);
+    return true;
+}
+
+bool RunBranch(CKalvexDoc& doc, CKalvexBranch& branch, IRunUi& ui)
+{
+    if (doc.BranchCount() == 0)
+        return false;
+    // Callers that skip validation still never march input that would
+    // crash the plan or fill the rows with NaN.
+    std::vector<std::string> errors;
+    ValidateBranch(branch, errors, -1);
+    ValidateWorker(doc, errors);
+    if (!errors.empty()) {
+        ui.ShowDataErrors(errors);
+        return false;
+    }
+    RunValidBranch(doc, branch, ui);
+    return true;
+}
