@@ -69,3 +69,57 @@ public:
 struct NewDocument : CKalvexDoc {
     NewDocument() { OnNewDocument(); }
 };
+
+// A document with what a user's file holds: branches with heat sources,
+// a fan, source branches, results with message rows, thirteen curves and
+// the settings of all four tables.
+inline void FillRealisticDocument(CKalvexDoc& doc)
+{
+    doc.OnNewDocument();
+    for (int i = 0; i < 3; ++i)
+        doc.InsertNewBranch(i);
+    CKalvexBranch& drift = doc.BranchAt(0);
+    drift.name = "Main drift";
+    drift.description = "Level 12, east";
+    drift.SetColumnValue(6, 850);
+    drift.SetColumnValue(12, 0.15);
+    drift.AddHeatSource(CHeatSource(CHeatSource::Diesel, {"120", "150", "60", "1.5", "LHD"}));
+    drift.AddHeatSource(CHeatSource(CHeatSource::Electric, {"400", "75", "80", "Pump"}));
+    drift.AddHeatSource(CHeatSource(CHeatSource::Linear, {"500", "200", "20", "5", "Conveyor"}));
+    drift.fanReg.location = 300;
+    drift.fanReg.pressureChange = 1.2;
+    drift.fanReg.sensibleHeat = 40;
+    drift.fanReg.description = "Booster fan";
+    for (int r = 0; r < 5; ++r) {
+        CResultInterval row;
+        row.distance = 10.0 * r;
+        row.dryBulb = 30.0 + 0.1 * r;
+        row.wetBulb = 20.0 + 0.05 * r;
+        row.pressure = 100.0 + 0.01 * r;
+        row.heatTransferCoeff = 8.5;
+        row.condensing = r == 3;
+        drift.ResultList().push_back(row);
+    }
+    drift.ResultList().push_back(CResultInterval::Message("Diesel LHD at 120 m"));
+    drift.ResultList().push_back(CResultInterval::Message("Strata heat totals: sensible heat = 12.00 kW"));
+    drift.outletDryBulb = 30.4;
+    drift.outletWetBulb = 20.2;
+    drift.outletPressure = 100040.0;
+    drift.outletMassFlow = 11.6;
+    doc.BranchAt(2).SetSourceBranchIds({1, 2});
+    doc.BranchAt(2).SetColumnValue(303, 2.5);
+    doc.sequenceMode = true;
+    for (int i = 0; i < 13; ++i)
+        doc.InsertNewCurve(i);
+
+    doc.branchGridParam = std::make_unique<CGXGridParam>();
+    doc.branchGridParam->frozenCols = 1;
+    doc.branchGridParam->columnWidths = {{1, 140}, {20, 220}};
+    doc.branchGridParam->properties.landscape = 1;
+    doc.resultGridParam = std::make_unique<CGXGridParam>();
+    doc.resultGridParam->properties.centerHorizontally = false;
+    doc.resultGridParam->zoom = 150;
+    doc.airSourceGridParam = std::make_unique<CGXGridParam>();
+    doc.heatSourceGridParam = std::make_unique<CGXGridParam>();
+    doc.heatSourceGridParam->rowHeights = {{0, 40}};
+}

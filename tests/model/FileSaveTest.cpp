@@ -1,0 +1,225 @@
+// Saving and loading files: texts of file errors and crash-safe replacing.
+#include "FileTestBytes.h"
+#include "archive/DocumentFile.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class FileSave : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir = fs::temp_directory_path() /
+              ("dorvan-file-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override
+    {
+        std::error_code ignored;
+        fs::permissions(dir, fs::perms::owner_all, ignored);
+        fs::remove_all(dir, ignored);
+    }
+
+    static std::vector<std::uint8_t> Contents(const fs::path& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
+    }
+    static void Put(const fs::path& path, const std::vector<std::uint8_t>& bytes)
+    {
+        std::ofstream out(path, std::ios::binary);
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    }
+    // Names in the folder other than the given ones (left-over new files).
+    std::vector<std::string> Others(std::initializer_list<std::string> known) const
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(dir)) {
+            const std::string name = entry.path().filename().string();
+            if (std::find(known.begin(), known.end(), name) == known.end())
+                names.push_back(name);
+        }
+        return names;
+    }
+
+    fs::path dir;
+};
+
+}  // namespace
+
+TEST_F(FileSave, SaveAndLoadSetPathTitleAndModifiedFlag)
+{
+    CKalvexDoc doc;
+    FillRealisticDocument(doc);
+    doc.SetModifiedFlag(true);
+    const std::string path = (dir / "Mine.zt2").string();
+    const CFileResult saved = SaveDocumentFile(path, doc);
+    ASSERT_TRUE(saved.ok) << saved.message;
+    EXPECT_TRUE(saved.message.empty());
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(doc.PathName(), path);
+    EXPECT_EQ(doc.Title(), "Mine.zt2");
+    EXPECT_EQ(Contents(path), WriteDocumentBytes(doc));
+    EXPECT_TRUE(Others({"Mine.zt2"}).empty());
+
+    CKalvexDoc loaded;
+    loaded.SetModifiedFlag(true);
+    const CFileResult read = LoadDocumentFile(path, loaded);
+    ASSERT_TRUE(read.ok) << read.message;
+    EXPECT_FALSE(loaded.IsModified());
+    EXPECT_EQ(loaded.Title(), "Mine.zt2");
+    EXPECT_EQ(loaded.BranchCount(), 3);
+    EXPECT_EQ(loaded.resultBranch, nullptr);
+    EXPECT_EQ(loaded.graphBranch, nullptr);
+}
+
+TEST_F(FileSave, LoadErrorsNameTheFile)
+{
+    CKalvexDoc doc;
+    FillRealisticDocument(doc);
+    const std::vector<std::uint8_t> before = WriteDocumentBytes(doc);
+
+    const std::string missing = (dir / "missing.zt2").string();
+    CFileResult result = LoadDocumentFile(missing, doc);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.message, missing + " was not found.");
+
+    const std::string inMissingDir = (dir / "nodir" / "a.zt2").string();
+    EXPECT_EQ(LoadDocumentFile(inMissingDir, doc).message,
+              "All or part of the path " + inMissingDir + " is invalid.");
+
+    EXPECT_EQ(LoadDocumentFile(dir.string(), doc).message, "Access to " + dir.string() + " was denied.");
+
+    const std::string garbage = (dir / "garbage.zt2").string();
+    Put(garbage, {1, 2, 3});
+    EXPECT_EQ(LoadDocumentFile(garbage, doc).message, "Unexpected file format.");
+
+    const std::string empty = (dir / "empty.zt2").string();
+    Put(empty, {});
+    EXPECT_EQ(LoadDocumentFile(empty, doc).message, "Unexpected file format.");
+
+    if (::geteuid() != 0) {
+        const std::string locked = (dir / "locked.zt2").string();
+        Put(locked, before);
+        fs::permissions(locked, fs::perms::none);
+        EXPECT_EQ(LoadDocumentFile(locked, doc).message, "Access to " + locked + " was denied.");
+    }
+    EXPECT_EQ(WriteDocumentBytes(doc), before);
+    EXPECT_TRUE(doc.PathName().empty());
+}
+
+TEST_F(FileSave, FailedSavesLeaveTheOldFile)
+{
+    CKalvexDoc doc;
+    FillRealisticDocument(doc);
+    doc.SetModifiedFlag(true);
+
+    // Into a folder that does not exist.
+    const std::string nowhere = (dir / "nodir" / "a.zt2").string();
+    CFileResult result = SaveDocumentFile(nowhere, doc);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.message, "All or part of the path " + nowhere + " is invalid.");
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_TRUE(doc.PathName().empty());
+
+    // Onto a folder.
+    const fs::path folder = dir / "folder.zt2";
+    fs::create_directory(folder);
+    Put(folder / "inside", {7});
+    result = SaveDocumentFile(folder.string(), doc);
+    EXPECT_EQ(result.message, "Access to " + folder.string() + " was denied.");
+    EXPECT_EQ(Contents(folder / "inside"), std::vector<std::uint8_t>{7});
+
+    // Below a plain file used as a folder.
+    const fs::path plain = dir / "plain";
+    Put(plain, {1});
+    result = SaveDocumentFile((plain / "a.zt2").string(), doc);
+    EXPECT_EQ(result.message, "All or part of the path " + (plain / "a.zt2").string() + " is invalid.");
+
+    // Into a folder without write permission (root may write anyway).
+    if (::geteuid() != 0) {
+        const fs::path locked = dir / "locked";
+        fs::create_directory(locked);
+        Put(locked / "old.zt2", {1, 2, 3});
+        fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
+        result = SaveDocumentFile((locked / "old.zt2").string(), doc);
+        EXPECT_EQ(result.message, "Access to " + (locked / "old.zt2").string() + " was denied.");
+        fs::permissions(locked, fs::perms::owner_all);
+        EXPECT_EQ(Contents(locked / "old.zt2"), (std::vector<std::uint8_t>{1, 2, 3}));
+    }
+    EXPECT_TRUE(Others({"folder.zt2", "plain", "locked"}).empty());
+}
+
+TEST_F(FileSave, WriteFailingHalfwayKeepsTheOldFile)
+{
+    // A file size limit makes the write of the new file fail after its
+    // first bytes, as a full disk would.
+    const fs::path target = dir / "old.zt2";
+    const std::vector<std::uint8_t> old(300, 0x5A);
+    Put(target, old);
+    CKalvexDoc doc;
+    FillRealisticDocument(doc);
+
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 1000;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const CFileResult result = SaveDocumentFile(target.string(), doc);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    ASSERT_GT(WriteDocumentBytes(doc).size(), 1000u);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.message, "Disk full while accessing " + target.string() + ".");
+    EXPECT_EQ(Contents(target), old);
+    EXPECT_TRUE(Others({"old.zt2"}).empty());
+    EXPECT_TRUE(doc.PathName().empty());
+}
+
+TEST_F(FileSave, ReplacingKeepsPermissionsAndFollowsLinks)
+{
+    CKalvexDoc doc;
+    FillRealisticDocument(doc);
+    const fs::path target = dir / "shared.zt2";
+    Put(target, {1});
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ASSERT_TRUE(SaveDocumentFile(target.string(), doc).ok);
+    EXPECT_EQ(fs::status(target).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(Contents(target), WriteDocumentBytes(doc));
+
+    const fs::path link = dir / "link.zt2";
+    fs::create_symlink(target, link);
+    doc.BranchAt(0).name = "through the link";
+    ASSERT_TRUE(SaveDocumentFile(link.string(), doc).ok);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(Contents(target), WriteDocumentBytes(doc));
+    EXPECT_EQ(doc.PathName(), link.string());
+}
+
+TEST_F(FileSave, WriteProtectedFileIsNotReplaced)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root may write any file";
+    const fs::path target = dir / "protected.zt2";
+    Put(target, {9, 9});
+    fs::permissions(target, fs::perms::owner_read);
+    CKalvexDoc doc;
+    FillRealisticDocument(doc);
+    EXPECT_EQ(SaveDocumentFile(target.string(), doc).message, "Access to " + target.string() + " was denied.");
+    EXPECT_EQ(Contents(target), (std::vector<std::uint8_t>{9, 9}));
+}
