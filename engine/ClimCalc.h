@@ -28,13 +28,25 @@ public:
     // Rock.
     double RockAge(double x) const;
     double VirginRockTemperature(double x) const;
-    double HeatTransferCoefficient() const;
+    double ConvectiveCoefficient() const;
+    double RadiativeCoefficient() const;
+    double HeatTransferCoefficient() const;  // convective plus radiative
     double FluxFunction(double x) const;  // uses heatTransferCoefficient
     void StrataHeat(double x);
 
     // Worker heat stress.
     double EffectiveTemperature() const;
     double SkinWettedness(double tsk) const;
+    // The skin heat balance of the worker in the current air, W/m².
+    struct SkinHeatBalance {
+        const CClimCalc* calc;
+        double startValue;             // °C, where the iteration starts
+        double radiantTemperature;     // °C
+        double convectiveCoefficient;  // W/(m²·°C)
+        double respiratoryLoss;        // W/m²
+        double Residual(double tsk) const;
+    };
+    SkinHeatBalance SkinBalance() const;
     double MeanSkinTemperature(int* evaluations = nullptr) const;
 
     // Air state.

@@ -61,37 +61,48 @@ double CClimCalc::SkinWettedness(double tsk) const
     return w;
 }
 
-double CClimCalc::MeanSkinTemperature(int* evaluations) const
+CClimCalc::SkinHeatBalance CClimCalc::SkinBalance() const
 {
     const double td = dryBulb;
     const double e = vapourPressure;
     const double p = pressure;
-    const double m = metabolicRate;
-    const double rcl = clothingResistance;
-    const double fcl = areaFactor;
-    const double im = vapourPermeability;
-    const double fv = bodyViewFactor;
-
-    const double tr = (dryWallTemperature + td) / 2.0;  // mean radiant temperature
-    const double tsk0 = 24.85 + 0.322 * td - 0.00165 * (td * td);
     const double v = massFlow / density / area;
     const double vEff = v <= 3.0 ? 0.8 * v + 0.6 : v;
-    const double hc = 0.00878 * std::pow(p, 0.6) * std::sqrt(vEff);
-
-    // Respiration.
-    const double tex = 32.6 + 0.066 * td + 0.0002 * e;
+    const double tex = 32.6 + 0.066 * td + 0.0002 * e;  // exhaled air
     const double esEx = SaturationPressure(tex);
     const double xex = 0.622 * esEx / (p - esEx);
-    const double cres = 1.7e-6 * m * (1005.0 * tex + LatentHeat(tex) * xex - sigmaHeat);
+    SkinHeatBalance balance;
+    balance.calc = this;
+    balance.startValue = 24.85 + 0.322 * td - 0.00165 * (td * td);
+    balance.radiantTemperature = (dryWallTemperature + td) / 2.0;
+    balance.convectiveCoefficient = 0.00878 * std::pow(p, 0.6) * std::sqrt(vEff);
+    balance.respiratoryLoss = 1.7e-6 * metabolicRate * (1005.0 * tex + LatentHeat(tex) * xex - sigmaHeat);
+    return balance;
+}
 
-    auto residual = [&](double tsk) {
-        const double c = (tsk - td) / (1.0 / (fcl * hc) + rcl);
-        const double tcl = tsk - c * rcl;
-        const double tm = (tr + tcl) / 2.0 + air::kCelsiusToKelvin;
-        const double rad = 2.26e-7 * fv * (tm * tm * tm) * (tcl - tr);
-        const double he = 0.0007 * hc * LatentHeat(tsk) / p;
-        const double evap = SkinWettedness(tsk) * he * (SaturationPressure(tsk) - e) / (rcl * hc / im + 1.0 / fcl);
-        return evap + rad + c + cres - m;
-    };
-    return SecantSolve(tsk0, residual, 0.1, 0.00001, evaluations);
+double CClimCalc::SkinHeatBalance::Residual(double tsk) const
+{
+    const CClimCalc& c = *calc;
+    const double td = c.dryBulb;
+    const double e = c.vapourPressure;
+    const double p = c.pressure;
+    const double rcl = c.clothingResistance;
+    const double fcl = c.areaFactor;
+    const double hc = convectiveCoefficient;
+    const double tr = radiantTemperature;
+    const double dry = (tsk - td) / (1.0 / (fcl * hc) + rcl);  // through the clothing
+    const double tcl = tsk - dry * rcl;                         // clothing surface
+    const double tm = (tr + tcl) / 2.0 + air::kCelsiusToKelvin;
+    const double rad = 2.26e-7 * c.bodyViewFactor * (tm * tm * tm) * (tcl - tr);
+    const double he = 0.0007 * hc * LatentHeat(tsk) / p;
+    const double evap = c.SkinWettedness(tsk) * he * (SaturationPressure(tsk) - e) /
+                        (rcl * hc / c.vapourPermeability + 1.0 / fcl);
+    return evap + rad + dry + respiratoryLoss - c.metabolicRate;
+}
+
+double CClimCalc::MeanSkinTemperature(int* evaluations) const
+{
+    const SkinHeatBalance balance = SkinBalance();
+    return SecantSolve(balance.startValue, [&balance](double tsk) { return balance.Residual(tsk); }, 0.1, 0.00001,
+                       evaluations);
 }

@@ -24,17 +24,22 @@ double CClimCalc::RockAge(double x) const
 
 double CClimCalc::VirginRockTemperature(double x) const { return vrtAtIntake + vrtGradient * x; }
 
-double CClimCalc::HeatTransferCoefficient() const
+double CClimCalc::ConvectiveCoefficient() const
 {
-    const double f = 2.0 * frictionFactor / density;
+    const double f = 2.0 * frictionFactor / density;  // friction coefficient
     const double re = kReynoldsFactor * massFlow / (density * perimeter);
-    const double hc = kAirConductivity / hydraulicDiameter * (0.35 * f * re) /
-                      (1.0 + 1.592 * (15.217 * f * std::pow(re, 0.2) - 1.0) / std::pow(re, 0.125));
-    const double t = dryBulb + air::kCelsiusToKelvin;
-    const double hr =
-        0.104 * std::log(147.0 * 3.0 * moistureContent * hydraulicDiameter) * kFourStefanBoltzmann * (t * t * t);
-    return hc + hr;
+    return kAirConductivity / hydraulicDiameter * (0.35 * f * re) /
+           (1.0 + 1.592 * (15.217 * f * std::pow(re, 0.2) - 1.0) / std::pow(re, 0.125));
 }
+
+double CClimCalc::RadiativeCoefficient() const
+{
+    const double t = dryBulb + air::kCelsiusToKelvin;
+    return 0.104 * std::log(147.0 * 3.0 * moistureContent * hydraulicDiameter) * kFourStefanBoltzmann *
+           (t * t * t);
+}
+
+double CClimCalc::HeatTransferCoefficient() const { return ConvectiveCoefficient() + RadiativeCoefficient(); }
 
 double CClimCalc::FluxFunction(double x) const
 {
