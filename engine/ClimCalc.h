@@ -28,9 +28,11 @@ public:
     // Rock.
     double RockAge(double x) const;
     double VirginRockTemperature(double x) const;
+    double ReynoldsNumber() const;
     double ConvectiveCoefficient() const;
     double RadiativeCoefficient() const;
     double HeatTransferCoefficient() const;  // convective plus radiative
+    double FourierNumber(double x) const;
     double FluxFunction(double x) const;  // uses heatTransferCoefficient
     void StrataHeat(double x);
 

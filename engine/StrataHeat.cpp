@@ -24,10 +24,12 @@ double CClimCalc::RockAge(double x) const
 
 double CClimCalc::VirginRockTemperature(double x) const { return vrtAtIntake + vrtGradient * x; }
 
+double CClimCalc::ReynoldsNumber() const { return kReynoldsFactor * massFlow / (density * perimeter); }
+
 double CClimCalc::ConvectiveCoefficient() const
 {
     const double f = 2.0 * frictionFactor / density;  // friction coefficient
-    const double re = kReynoldsFactor * massFlow / (density * perimeter);
+    const double re = ReynoldsNumber();
     return kAirConductivity / hydraulicDiameter * (0.35 * f * re) /
            (1.0 + 1.592 * (15.217 * f * std::pow(re, 0.2) - 1.0) / std::pow(re, 0.125));
 }
@@ -41,10 +43,14 @@ double CClimCalc::RadiativeCoefficient() const
 
 double CClimCalc::HeatTransferCoefficient() const { return ConvectiveCoefficient() + RadiativeCoefficient(); }
 
+double CClimCalc::FourierNumber(double x) const
+{
+    return diffusivity * RockAge(x) / (equivalentRadius * equivalentRadius);
+}
+
 double CClimCalc::FluxFunction(double x) const
 {
-    const double fo = diffusivity * RockAge(x) / (equivalentRadius * equivalentRadius);
-    const double lf = std::log10(fo);
+    const double lf = std::log10(FourierNumber(x));
     const double lb = std::log10(heatTransferCoefficient * equivalentRadius / conductivity);
     const double p =
         ((((0.000104 * lf + 0.000997) * lf - 0.001419) * lf - 0.046223) * lf + 0.315553) * lf + 0.006003;
