@@ -1,0 +1,199 @@
+#include "CliCommands.h"
+
+#include "CliHelp.h"
+#include "CliOptions.h"
+#include "KalvexDoc.h"
+#include "NumberText.h"
+#include "archive/DocumentFile.h"
+
+#include <ostream>
+#include <sys/stat.h>
+
+namespace {
+
+std::string OnOff(bool on) { return on ? "on" : "off"; }
+
+// Pads text to width characters (UTF-8 aware) for the branch listing.
+std::string Padded(const std::string& text, std::size_t width)
+{
+    std::size_t characters = 0;
+    for (char c : text)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
+            ++characters;
+    return characters >= width ? text + " " : text + std::string(width - characters, ' ');
+}
+
+std::string LayoutState(const std::unique_ptr<CGXGridParam>& param) { return param ? "saved" : "new"; }
+
+void PrintInfo(const CKalvexDoc& doc, const std::string& path, std::ostream& out)
+{
+    out << "File: " << path << "\n";
+    out << "Branches: " << std::to_string(doc.BranchCount()) << "\n";
+    if (doc.BranchCount() > 0) {
+        out << "  No.   Id      " << Padded("Name", 24) << "Length (m)  Heat sources  Results\n";
+        for (int i = 0; i < doc.BranchCount(); ++i) {
+            const CKalvexBranch& b = doc.BranchAt(i);
+            const std::string results =
+                b.ResultCount() > 0 ? "yes, " + std::to_string(b.ResultCount()) + " rows" : "no";
+            out << "  " << Padded(std::to_string(i + 1), 6) << Padded(std::to_string(b.branchId), 8)
+                << Padded(b.name, 24) << Padded(FormatFixed(b.length, 0), 12)
+                << Padded(std::to_string(b.HeatSourceCount()), 14) << results << "\n";
+        }
+    }
+    out << "Sequence mode: " << OnOff(doc.sequenceMode) << "\n";
+    out << "Last branch id: " << std::to_string(doc.lastBranchId) << "\n";
+    out << "Unit lines: branch table " << OnOff(doc.showUnitsBranchTable) << ", results table "
+        << OnOff(doc.showUnitsResultTable) << ", source tables " << OnOff(doc.showUnitsSourceTables)
+        << "\n";
+    out << "Worker: metabolic rate " << FormatFixed(doc.metabolicRate, 0)
+        << " W/m\u00B2, clothing resistance " << FormatFixed(doc.clothingResistance, 3)
+        << " \u00B0C\u00B7m\u00B2/W, area factor " << FormatFixed(doc.areaFactor, 2)
+        << ", vapour permeability " << FormatFixed(doc.vapourPermeability, 2) << ", body view factor "
+        << FormatFixed(doc.bodyViewFactor, 2) << "\n";
+    out << "Skin temperature limit: " << FormatFixed(doc.skinTempLimit, 2) << " \u00B0C\n";
+    out << "Graph page: margins left " << std::to_string(doc.graphMarginLeft) << ", top " << std::to_string(doc.graphMarginTop)
+        << ", right " << std::to_string(doc.graphMarginRight) << ", bottom " << std::to_string(doc.graphMarginBottom)
+        << " (1/100 in), "
+        << (doc.graphOrientation == 1   ? "portrait"
+            : doc.graphOrientation == 2 ? "landscape"
+                                        : "orientation " + std::to_string(doc.graphOrientation))
+        << "\n";
+    out << "Curves: " << std::to_string(doc.CurveList().size()) << "\n";
+    out << "Table layouts: branch table " << LayoutState(doc.branchGridParam) << ", results table "
+        << LayoutState(doc.resultGridParam) << ", air source table " << LayoutState(doc.airSourceGridParam)
+        << ", heat source table " << LayoutState(doc.heatSourceGridParam) << "\n";
+}
+
+bool Exists(const std::string& path)
+{
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0;
+}
+
+}  // namespace
+
+int UsageError(const std::string& command, const std::string& text, std::ostream& err)
+{
+    const std::string name = command.empty() ? "dorvan-cli" : "dorvan-cli " + command;
+    err << name << ": " << text << "\n";
+    err << "Try '" << name << " --help'.\n";
+    return kExitFailure;
+}
+
+int NewCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    const CCliArgs parsed = ParseCliArgs(args, {}, {"--force"});
+    if (parsed.help) {
+        out << CommandHelp("new");
+        return kExitSuccess;
+    }
+    if (!parsed.error.empty())
+        return UsageError("new", parsed.error, err);
+    if (parsed.positional.size() != 1)
+        return UsageError("new", "expects one file name", err);
+    const std::string& path = parsed.positional[0];
+    if (path != "-" && Exists(path) && !parsed.Has("--force"))
+        return UsageError("new", path + " exists; --force replaces it", err);
+
+    CKalvexDoc doc;
+    doc.OnNewDocument();
+    std::string errorText;
+    if (!WriteOutput(path, WriteDocumentBytes(doc), out, errorText)) {
+        err << errorText << "\n";
+        return kExitFailure;
+    }
+    return kExitSuccess;
+}
+
+int ConvertCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    const CCliArgs parsed = ParseCliArgs(args, {}, {});
+    if (parsed.help) {
+        out << CommandHelp("convert");
+        return kExitSuccess;
+    }
+    if (!parsed.error.empty())
+        return UsageError("convert", parsed.error, err);
+    if (parsed.positional.size() != 2)
+        return UsageError("convert", "expects an input and an output file name", err);
+
+    CKalvexDoc doc;
+    const CFileResult loaded = LoadDocumentFile(parsed.positional[0], doc);
+    if (!loaded.ok) {
+        err << loaded.message << "\n";
+        return kExitFailure;
+    }
+    if (loaded.layoutsReset)
+        err << loaded.message << "\n";
+    std::string errorText;
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes = WriteDocumentBytes(doc);
+    } catch (const std::exception&) {
+        err << kFailedToSaveText << "\n";
+        return kExitFailure;
+    }
+    if (!WriteOutput(parsed.positional[1], bytes, out, errorText)) {
+        err << errorText << "\n";
+        return kExitFailure;
+    }
+    return kExitSuccess;
+}
+
+int InfoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    const CCliArgs parsed = ParseCliArgs(args, {}, {});
+    if (parsed.help) {
+        out << CommandHelp("info");
+        return kExitSuccess;
+    }
+    if (!parsed.error.empty())
+        return UsageError("info", parsed.error, err);
+    if (parsed.positional.size() != 1)
+        return UsageError("info", "expects one file name", err);
+
+    CKalvexDoc doc;
+    const CFileResult loaded = LoadDocumentFile(parsed.positional[0], doc);
+    if (!loaded.ok) {
+        err << loaded.message << "\n";
+        return kExitFailure;
+    }
+    if (loaded.layoutsReset)
+        err << loaded.message << "\n";
+    PrintInfo(doc, parsed.positional[0], out);
+    return kExitSuccess;
+}
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    if (args.empty())
+        return UsageError("", "expects a command", err);
+    const std::string& command = args[0];
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (command == "-h" || command == "--help") {
+        out << GeneralHelp();
+        return kExitSuccess;
+    }
+    if (command == "help") {
+        if (rest.empty()) {
+            out << GeneralHelp();
+            return kExitSuccess;
+        }
+        const std::string help = CommandHelp(rest[0]);
+        if (help.empty())
+            return UsageError("", "unknown command '" + rest[0] + "'", err);
+        out << help;
+        return kExitSuccess;
+    }
+    if (command == "new")
+        return NewCommand(rest, out, err);
+    if (command == "convert")
+        return ConvertCommand(rest, out, err);
+    if (command == "info")
+        return InfoCommand(rest, out, err);
+    if (command == "run")
+        return RunCommand(rest, out, err);
+    if (!command.empty() && command[0] == '-')
+        return UsageError("", "unknown option '" + command + "'", err);
+    return UsageError("", "unknown command '" + command + "'", err);
+}

@@ -1,0 +1,90 @@
+#include "CliHelp.h"
+
+namespace {
+
+const char* const kExitStatus =
+    "Exit status:\n"
+    "  0  success\n"
+    "  1  the input data has errors (run only); nothing was written\n"
+    "  2  wrong usage, or a file could not be read, understood or written\n";
+
+}  // namespace
+
+std::string GeneralHelp()
+{
+    return std::string(
+               "Usage: dorvan-cli COMMAND [ARGUMENTS]\n"
+               "\n"
+               "Reads, runs and writes Dorvan documents (.zt2) without a window.\n"
+               "\n"
+               "Commands:\n"
+               "  new FILE            write a new, empty document\n"
+               "  convert IN OUT      read a document and save it again\n"
+               "  info FILE           list the branches and the settings of a document\n"
+               "  run FILE [OPTIONS]  execute the simulation as the Execute command does\n"
+               "  help [COMMAND]      show this help or the help of a command\n"
+               "\n"
+               "'dorvan-cli COMMAND --help' shows the arguments of a command.\n"
+               "\n") +
+           kExitStatus;
+}
+
+std::string CommandHelp(const std::string& command)
+{
+    std::string text;
+    if (command == "new") {
+        text = "Usage: dorvan-cli new [--force] FILE\n"
+               "\n"
+               "Writes a new document with no branches and the default settings.\n"
+               "An existing FILE is replaced only with --force. FILE '-' writes to\n"
+               "standard output.\n"
+               "\n"
+               "Options:\n"
+               "  --force      replace an existing file\n"
+               "  -h, --help   show this help\n";
+    } else if (command == "convert") {
+        text = "Usage: dorvan-cli convert IN OUT\n"
+               "\n"
+               "Reads the document IN and saves it as OUT (which may be IN itself).\n"
+               "A document saved by this program comes out unchanged, byte for byte.\n"
+               "Table layouts written by another program that cannot be read are\n"
+               "replaced by new ones; a notice on standard error says so.\n"
+               "OUT '-' writes to standard output.\n"
+               "\n"
+               "Options:\n"
+               "  -h, --help   show this help\n";
+    } else if (command == "info") {
+        text = "Usage: dorvan-cli info FILE\n"
+               "\n"
+               "Lists the branches of the document FILE (number, id, name, length,\n"
+               "heat sources, stored results) and its settings.\n"
+               "\n"
+               "Options:\n"
+               "  -h, --help   show this help\n";
+    } else if (command == "run") {
+        text = "Usage: dorvan-cli run FILE [--branch N] [--save OUT.zt2] [--json OUT.json]\n"
+               "                          [--csv OUT.csv]\n"
+               "\n"
+               "Executes the simulation of the document FILE as the Execute command\n"
+               "does: the whole sequence when the document's sequence mode is on,\n"
+               "otherwise every branch in turn, or only branch N.\n"
+               "\n"
+               "Options:\n"
+               "  --branch N       run only branch N (1 is the first branch); not\n"
+               "                   available while sequence mode is on\n"
+               "  --save OUT.zt2   save the document with its new results\n"
+               "  --json OUT.json  write the outlet values, the numeric result rows and\n"
+               "                   the message rows of every branch run, as JSON\n"
+               "  --csv OUT.csv    write one results table per branch run, as CSV\n"
+               "  -h, --help       show this help\n"
+               "\n"
+               "OUT '-' writes to standard output (one output at most). Otherwise the\n"
+               "outlet values of every branch run are listed on standard output.\n"
+               "Input data errors are printed on standard error with the texts of the\n"
+               "Data Errors dialog; then nothing is written and the exit status is 1.\n"
+               "Messages of the dry-bulb guard go to standard error; the run goes on.\n";
+    } else {
+        return {};
+    }
+    return text + "\n" + kExitStatus;
+}
