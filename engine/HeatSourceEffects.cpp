@@ -4,6 +4,7 @@
 #include "HeatSource.h"
 #include "MessageTexts.h"
 #include "NumberText.h"
+#include "ShownRounding.h"
 
 namespace {
 constexpr double kDieselFuelPerKwh = 0.3;   // litres of fuel per kWh delivered
@@ -16,7 +17,7 @@ bool HoldsPoint(const CIntervalBounds& interval, double location)
 }  // namespace
 
 CIntervalBounds::CIntervalBounds(double start, double length)
-    : x(start), dx(length), c(RoundDecimals(start, 1)), d(RoundDecimals(start + length, 1))
+    : x(start), dx(length), c(RoundShown(start, 1)), d(RoundShown(start + length, 1))
 {
 }
 

@@ -6,6 +6,7 @@
 #include "KalvexBranch.h"
 #include "MessageTexts.h"
 #include "NumberText.h"
+#include "ShownRounding.h"
 
 #include <cmath>
 #include <cstddef>
@@ -93,22 +94,22 @@ CResultInterval MakeResultRow(const CClimCalc& c, double x)
 {
     CResultInterval row;
     row.distance = x;
-    row.dryBulb = RoundDecimals(c.dryBulb, 2);
-    row.wetBulb = RoundDecimals(c.wetBulb, 2);
-    row.pressure = RoundDecimals(c.pressure / 1000.0, 3);
-    row.moisture = RoundDecimals(c.moistureContent * 1000.0, 2);
-    row.density = RoundDecimals(c.density, 3);
-    row.humidity = RoundDecimals(c.relativeHumidity * 100.0, 2);
-    row.enthalpy = RoundDecimals(c.enthalpy / 1000.0, 2);
-    row.sigmaHeat = RoundDecimals(c.sigmaHeat / 1000.0, 2);
-    row.dryWallTemp = RoundDecimals(c.dryWallTemperature, 2);
-    row.vrt = RoundDecimals(c.vrt, 2);
-    row.meanSkinTemp = RoundDecimals(c.meanSkinTemperature, 2);
-    row.effectiveTemp = RoundDecimals(c.effectiveTemperature, 2);
-    row.wbgt = RoundDecimals(c.wbgt, 2);
-    row.strataLatent = RoundDecimals(c.strataLatentHeat / 1000.0, 2);
-    row.strataSensible = RoundDecimals(c.strataSensibleHeat / 1000.0, 2);
-    row.heatTransferCoeff = RoundDecimals(c.heatTransferCoefficient, 3);
+    row.dryBulb = RoundShown(c.dryBulb, 2);
+    row.wetBulb = RoundShown(c.wetBulb, 2);
+    row.pressure = RoundShown(c.pressure / 1000.0, 3);
+    row.moisture = RoundShown(c.moistureContent * 1000.0, 2);
+    row.density = RoundShown(c.density, 3);
+    row.humidity = RoundShown(c.relativeHumidity * 100.0, 2);
+    row.enthalpy = RoundShown(c.enthalpy / 1000.0, 2);
+    row.sigmaHeat = RoundShown(c.sigmaHeat / 1000.0, 2);
+    row.dryWallTemp = RoundShown(c.dryWallTemperature, 2);
+    row.vrt = RoundShown(c.vrt, 2);
+    row.meanSkinTemp = RoundShown(c.meanSkinTemperature, 2);
+    row.effectiveTemp = RoundShown(c.effectiveTemperature, 2);
+    row.wbgt = RoundShown(c.wbgt, 2);
+    row.strataLatent = RoundShown(c.strataLatentHeat / 1000.0, 2);
+    row.strataSensible = RoundShown(c.strataSensibleHeat / 1000.0, 2);
+    row.heatTransferCoeff = RoundShown(c.heatTransferCoefficient, 3);
     row.condensing = c.airSaturated || c.wallCondensation;
     return row;
 }

@@ -2,10 +2,15 @@
 #include "EngineTestSupport.h"
 #include "IntervalData.h"
 #include "March.h"
+#include "NumberText.h"
+#include "ShownRounding.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
+#include <limits>
+#include <random>
 #include <string>
 
 namespace {
@@ -372,4 +377,36 @@ TEST(March, StopsWhereTheAirStateCanNoLongerBeComputed)
     EXPECT_EQ(calc.pressure, 100000.0);
     EXPECT_TRUE(std::isfinite(totals.strataSensible));
     EXPECT_EQ(totals.strataSensible, 0.0);
+}
+
+namespace {
+// Same value and same sign of zero, or both not a number.
+bool SameDouble(double a, double b)
+{
+    if (std::isnan(a) || std::isnan(b))
+        return std::isnan(a) && std::isnan(b);
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+}  // namespace
+
+TEST(March, RowRoundingEqualsTheTextRoundTrip)
+{
+    const double special[] = {0.0, -0.0, 0.125, 0.375, 2.5, 3.5, -2.5, 0.005, -0.005, -0.004, 1.0005,
+                              100.4999999, 99.9995, 1e9, -1e12, 123456.785,
+                              std::numeric_limits<double>::infinity(), std::nan("")};
+    for (double v : special)
+        for (int d = 0; d <= 3; ++d)
+            EXPECT_TRUE(SameDouble(RoundShown(v, d), RoundDecimals(v, d))) << v << " to " << d;
+
+    std::mt19937_64 generator(5);
+    for (int i = 0; i < 200000; ++i) {
+        const double unit = static_cast<double>(generator() >> 11) * 0x1.0p-53;
+        const double magnitude = std::pow(10.0, -4.0 + 12.0 * unit);
+        const double v = (generator() & 1 ? -1.0 : 1.0) * magnitude;
+        // Values on a decimal grid hit the ties and near-ties.
+        const double grid = std::round(v * 8000.0) / 8000.0;
+        const int d = static_cast<int>(generator() % 4);
+        ASSERT_TRUE(SameDouble(RoundShown(v, d), RoundDecimals(v, d))) << v << " to " << d;
+        ASSERT_TRUE(SameDouble(RoundShown(grid, d), RoundDecimals(grid, d))) << grid << " to " << d;
+    }
 }
