@@ -1,0 +1,146 @@
+// Calculation intervals per second of the climate engine: one long branch,
+// and a long sequence of such branches, each fed by the one before it.
+#include "KalvexDoc.h"
+#include "SimulationRun.h"
+
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+#include <string>
+#include <vector>
+
+// Counts heap allocations, so the benchmark can show that a run allocates
+// per row and message at most, never per calculation interval. GCC takes
+// the replaced operators' malloc and free for a mismatch once inlined.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+namespace {
+std::atomic<long> allocations{0};
+}
+
+void* operator new(std::size_t size)
+{
+    allocations.fetch_add(1, std::memory_order_relaxed);
+    if (void* p = std::malloc(size ? size : 1))
+        return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
+namespace {
+
+class QuietUi : public IRunUi {
+public:
+    void ShowGuardMessage(const std::string&) override { ++guardMessages; }
+    void ShowDataErrors(const std::vector<std::string>&) override { ++dataErrors; }
+    long guardMessages = 0;
+    long dataErrors = 0;
+};
+
+// The default branch stretched to 4000 m with a 10 m output interval and
+// one heat source of each kind.
+void MakeLongBranch(CKalvexBranch& b, bool descending = true)
+{
+    b.length = 4000;
+    b.outputInterval = 10;
+    if (descending)
+        b.depthOut = 400;
+    else
+        b.depthIn = 400;
+    b.wetness = 0.3;
+    b.ageIn = 100;
+    b.ageOut = 3000;
+    CHeatSource spot;
+    spot.kind = CHeatSource::Spot;
+    spot.location = 500;
+    spot.sensibleHeat() = 20;
+    spot.latentHeat() = 5;
+    CHeatSource electric;
+    electric.kind = CHeatSource::Electric;
+    electric.location = 1200;
+    electric.power() = 100;
+    electric.utilization() = 50;
+    CHeatSource diesel;
+    diesel.kind = CHeatSource::Diesel;
+    diesel.location = 2100;
+    diesel.power() = 50;
+    diesel.utilization() = 60;
+    diesel.waterFuelRatio() = 1;
+    CHeatSource linear;
+    linear.kind = CHeatSource::Linear;
+    linear.location = 2500;
+    linear.length() = 1000;
+    linear.sensibleHeat() = 40;
+    linear.latentHeat() = 10;
+    b.AddHeatSource(spot);
+    b.AddHeatSource(electric);
+    b.AddHeatSource(diesel);
+    b.AddHeatSource(linear);
+}
+
+constexpr long kIntervalsPerBranch = 400;  // 4000 m in 10 m steps
+
+void BM_LongBranch(benchmark::State& state)
+{
+    CKalvexDoc doc;
+    doc.OnNewDocument();
+    doc.InsertNewBranch(0);
+    CKalvexBranch& branch = doc.BranchAt(0);
+    MakeLongBranch(branch);
+    QuietUi ui;
+    RunBranch(doc, branch, ui);  // warm: the result list has its capacity
+    const long before = allocations.load();
+    for (auto _ : state) {
+        RunBranch(doc, branch, ui);
+        benchmark::DoNotOptimize(branch.ResultList().data());
+    }
+    const double runs = static_cast<double>(state.iterations());
+    state.counters["intervals/s"] =
+        benchmark::Counter(runs * kIntervalsPerBranch, benchmark::Counter::kIsRate);
+    state.counters["allocs/run"] = static_cast<double>(allocations.load() - before) / runs;
+    state.counters["rows"] = branch.ResultCount();
+    state.counters["guards"] = static_cast<double>(ui.guardMessages);
+}
+BENCHMARK(BM_LongBranch)->Unit(benchmark::kMicrosecond);
+
+void BM_Sequence(benchmark::State& state)
+{
+    const int n = static_cast<int>(state.range(0));
+    CKalvexDoc doc;
+    doc.OnNewDocument();
+    for (int i = 0; i < n; ++i) {
+        doc.InsertNewBranch(i);
+        CKalvexBranch& b = doc.BranchAt(i);
+        // Down and up again in turns, so the pressure stays in range.
+        MakeLongBranch(b, i % 2 == 0);
+        if (i > 0) {
+            // Fed by the branch before, with fresh air joining.
+            b.SetSourceBranchIds({doc.BranchAt(i - 1).branchId});
+            b.addedQuantity = 5;
+            b.addedDryBulb = 20;
+            b.addedWetBulb = 15;
+        }
+    }
+    doc.sequenceMode = true;
+    QuietUi ui;
+    ExecuteSequence(doc, ui);
+    const long before = allocations.load();
+    for (auto _ : state) {
+        ExecuteSequence(doc, ui);
+        benchmark::DoNotOptimize(doc.BranchAt(n - 1).ResultList().data());
+    }
+    const double runs = static_cast<double>(state.iterations());
+    state.counters["intervals/s"] =
+        benchmark::Counter(runs * n * kIntervalsPerBranch, benchmark::Counter::kIsRate);
+    state.counters["allocs/branch"] = static_cast<double>(allocations.load() - before) / runs / n;
+    state.counters["guards"] = static_cast<double>(ui.guardMessages);
+    state.counters["errors"] = static_cast<double>(ui.dataErrors);
+    state.counters["lastOutletDB"] = doc.BranchAt(n - 1).outletDryBulb;
+}
+BENCHMARK(BM_Sequence)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
