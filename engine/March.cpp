@@ -27,16 +27,28 @@ struct MarchSnapshot {
 
 MarchSnapshot Take(const CClimCalc& c, const CBranchTotals& totals, double sSum, double lSum)
 {
-    return {c.dryBulb,          c.wetBulb,
-            c.pressure,         c.moistureContent,
-            c.vapourPressure,   c.relativeHumidity,
-            c.density,          c.enthalpy,
-            c.sigmaHeat,        c.massFlow,
-            c.surfaceTemperature, c.heatTransferCoefficient,
-            c.fluxFunction,     c.airSaturated,
-            c.wallCondensation, c.condensationReported,
-            c.messages.size(),  totals,
-            sSum,               lSum};
+    MarchSnapshot s;
+    s.dryBulb = c.dryBulb;
+    s.wetBulb = c.wetBulb;
+    s.pressure = c.pressure;
+    s.moistureContent = c.moistureContent;
+    s.vapourPressure = c.vapourPressure;
+    s.relativeHumidity = c.relativeHumidity;
+    s.density = c.density;
+    s.enthalpy = c.enthalpy;
+    s.sigmaHeat = c.sigmaHeat;
+    s.massFlow = c.massFlow;
+    s.surfaceTemperature = c.surfaceTemperature;
+    s.heatTransferCoefficient = c.heatTransferCoefficient;
+    s.fluxFunction = c.fluxFunction;
+    s.airSaturated = c.airSaturated;
+    s.wallCondensation = c.wallCondensation;
+    s.condensationReported = c.condensationReported;
+    s.messageCount = c.messages.size();
+    s.totals = totals;
+    s.sSum = sSum;
+    s.lSum = lSum;
+    return s;
 }
 
 void Restore(const MarchSnapshot& s, CClimCalc& c, CBranchTotals& totals, double& sSum, double& lSum)

@@ -9,6 +9,7 @@
 #include "NumberText.h"
 #include "Validation.h"
 
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
