@@ -4,7 +4,6 @@
 #include "TextCodec.h"
 
 #include <bit>
-#include <cstring>
 
 namespace {
 

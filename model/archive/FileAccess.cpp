@@ -22,20 +22,18 @@ std::string Substitute(const char* pattern, const std::string& path)
     return text;
 }
 
-bool ParentExists(const std::string& path)
-{
-    const auto slash = path.find_last_of('/');
-    const std::string parent = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-    struct stat info {};
-    return ::stat(parent.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
 std::string DirectoryOf(const std::string& path)
 {
     const auto slash = path.find_last_of('/');
     if (slash == std::string::npos)
         return ".";
     return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+bool ParentExists(const std::string& path)
+{
+    struct stat info {};
+    return ::stat(DirectoryOf(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 std::string BaseNameOf(const std::string& path)
