@@ -40,7 +40,11 @@ bool CGXGridView::SetCurrentCell(int row, int col, bool scrollIntoView)
 void CGXGridView::ResetCurrentCell()
 {
     CancelEditing();
+    // The cell a click selected goes with the current cell: it was no selection.
+    const bool onlyCurrent = !HasSelection();
     m_selection->clearCurrentIndex();
+    if (onlyCurrent)
+        m_selection->clearSelection();
 }
 
 void CGXGridView::ScrollCellInView(int row, int col)
