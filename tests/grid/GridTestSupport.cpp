@@ -24,6 +24,8 @@ void ShowGrid(QWidget& grid, int width, int height)
     if (!QTest::qWaitForWindowExposed(&grid))
         qWarning("grid window not exposed");
     grid.activateWindow();
+    if (!QTest::qWaitForWindowActive(&grid))
+        qWarning("grid window not active");
     grid.setFocus();
     QApplication::processEvents();
 }

@@ -1,0 +1,206 @@
+// The parameter object: what the grid keeps in it, sharing it between two
+// grids kept in step by hints through a document, and the display
+// properties dialog with the user's defaults.
+#include "DemoFixture.h"
+#include "GXDisplayPropertiesDialog.h"
+#include "GXGridHint.h"
+#include "KalvexDoc.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QSettings>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+QCheckBox* CheckBox(QWidget* dialog, const QString& text)
+{
+    for (QCheckBox* box : dialog->findChildren<QCheckBox*>())
+        if (box->text() == text)
+            return box;
+    return nullptr;
+}
+
+// Clicks a check box on its indicator, as a user would.
+void Tick(QWidget* dialog, const QString& text)
+{
+    QCheckBox* box = CheckBox(dialog, text);
+    if (box)
+        QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(8, box->height() / 2));
+}
+
+QPushButton* Button(QWidget* dialog, const QString& text)
+{
+    for (QPushButton* button : dialog->findChildren<QPushButton*>())
+        if (button->text() == text)
+            return button;
+    return nullptr;
+}
+
+// Runs `interact` on the modal dialog that `open` shows.
+template <typename Interact>
+void WithModalDialog(Interact interact)
+{
+    QTimer::singleShot(0, [interact] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (dialog)
+            interact(dialog);
+    });
+}
+
+}  // namespace
+
+TEST_F(DemoTableTest, UserResizingAColumnIsKeptInTheParameterObject)
+{
+    QHeaderView* header = table->TableView()->horizontalHeader();
+    const int before = header->sectionSize(1);
+    const int edge = header->sectionViewportPosition(1) + before - 1;
+    const int y = header->height() / 2;
+    Drag(header->viewport(), QPoint(edge, y), header->viewport(), QPoint(edge + 40, y));
+    EXPECT_EQ(header->sectionSize(1), before + 40);
+    EXPECT_EQ(param->columnWidths[2], before + 40);
+
+    // At 200 % a resize is stored at its 100 % size.
+    table->SetZoom(200);
+    const int zoomed = header->sectionSize(1);
+    EXPECT_EQ(zoomed, 2 * (before + 40));
+    const int edge2 = header->sectionViewportPosition(1) + zoomed - 1;
+    Drag(header->viewport(), QPoint(edge2, y), header->viewport(), QPoint(edge2 + 20, y));
+    EXPECT_EQ(param->columnWidths[2], before + 50);
+
+    // Row heights may not be dragged in the demo (as in the program's tables).
+    EXPECT_FALSE(param->allowRowResize);
+    EXPECT_EQ(table->TableView()->verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
+}
+
+TEST_F(DemoTableTest, AGridAttachedLaterShowsTheSavedLayout)
+{
+    table->SetColWidth(3, 123);
+    table->SetFrozenCols(2);
+    table->SetZoom(121);
+    param->properties.displayVertLines = false;
+    table.reset();  // the view closes; the document keeps the parameter object
+
+    EXPECT_EQ(param->columnWidths[3], 123);
+    EXPECT_EQ(param->frozenCols, 2);
+    EXPECT_EQ(param->zoom, 121);
+    table = std::make_unique<CDemoTable>(data, param.get());
+    table->InitialUpdate(false);
+    ShowGrid(*table);
+    EXPECT_EQ(table->GetColWidth(3), 123);
+    EXPECT_EQ(table->TableView()->columnWidth(2), (123 * 121 + 50) / 100);
+    EXPECT_EQ(table->GetFrozenCols(), 2);
+    EXPECT_TRUE(table->FrozenView()->isVisible());
+    EXPECT_EQ(table->GetZoom(), 121);
+    EXPECT_FALSE(table->GetParam()->properties.displayVertLines);
+    EXPECT_FALSE(param->allowMultipleRanges);  // the options of the new object stay
+}
+
+TEST(GridParam, GridWithoutParameterObjectMakesItsOwn)
+{
+    CGXGridView grid;
+    ASSERT_NE(grid.GetParam(), nullptr);
+    grid.SetColCount(3);
+    grid.SetRowCount(2);
+    EXPECT_EQ(grid.GetValueRowCol(0, 3), QString("C"));  // numbered headers by default
+    EXPECT_EQ(grid.GetValueRowCol(2, 0), QString("2"));
+    EXPECT_EQ(grid.GetValueRowCol(1, 1), QString());
+    grid.SetNumberedHeaders(false, false);
+    EXPECT_EQ(grid.GetValueRowCol(0, 3), QString());
+    CGXGridParam external;
+    external.columnWidths[1] = 77;
+    grid.AttachParam(&external);
+    EXPECT_EQ(grid.GetParam(), &external);
+    EXPECT_EQ(grid.GetColWidth(1), 77);
+    grid.AttachParam(grid.GetParam());  // attaching again changes nothing
+    EXPECT_EQ(grid.GetParam(), &external);
+}
+
+TEST(GridParam, TwoViewsOnOneParameterObjectStayInStep)
+{
+    CKalvexDoc doc;
+    CDemoData data = MakeDemoData(4);
+    auto param = CGXGridView::CreateParam();
+    CDemoTable first(data, param.get(), &doc);
+    CDemoTable second(data, param.get(), &doc);
+    first.InitialUpdate(true);
+    second.InitialUpdate(false);
+    ShowGrid(second);
+    ShowGrid(first);  // the user works in the first
+
+    int hints = 0;
+    QObject::connect(&first, &CGXGridView::gridHint, [&hints](CGXGridHint* hint) {
+        ++hints;
+        EXPECT_NE(hint, nullptr);
+    });
+    first.SetColWidth(2, 150);
+    EXPECT_EQ(hints, 1);
+    EXPECT_EQ(second.TableView()->columnWidth(1), 150);
+    first.SetFrozenCols(1);
+    EXPECT_TRUE(second.FrozenView()->isVisible());
+    first.SetZoom(110);
+    EXPECT_EQ(second.TableView()->columnWidth(1), 165);
+
+    // An edit in one view shows in the other, and both share the undo history.
+    ASSERT_TRUE(first.SetCurrentCell(1, 4));
+    ClickCell(first, 1, 4);
+    TypeKeys(first, "shared");
+    PressKey(first, Qt::Key_Return);
+    EXPECT_EQ(second.GetValueRowCol(1, 4), QString("shared"));
+    EXPECT_TRUE(second.CanUndo());
+    ASSERT_TRUE(second.Undo());
+    EXPECT_EQ(first.GetValueRowCol(1, 4), QString("n1"));
+
+    // A hint about another parameter object is ignored.
+    CGXGridParam other;
+    other.columnWidths[2] = 20;
+    CGXGridHint stray(CGXGridHint::Kind::Layout, &other, nullptr);
+    second.ProcessHint(stray);
+    EXPECT_EQ(second.TableView()->columnWidth(1), 165);
+}
+
+TEST_F(DemoTableTest, DisplayPropertiesDialogEditsAndSavesDefaults)
+{
+    const auto previousChooser = CGXDisplayPropertiesDialog::SetColourChooser(
+        [](const QColor&, QWidget*) { return QColor(0x12, 0x34, 0x56); });
+    param->properties.landscape = 1;
+    WithModalDialog([](QWidget* dialog) {
+        Tick(dialog, "&Vertical lines");
+        Tick(dialog, "&Row headers");
+        QTest::mouseClick(Button(dialog, "&Line colour..."), Qt::LeftButton);
+        Tick(dialog, "&Save as default");
+        QTest::mouseClick(Button(dialog, "OK"), Qt::LeftButton);
+    });
+    ASSERT_TRUE(table->EditDisplayProperties());
+    CGXDisplayPropertiesDialog::SetColourChooser(previousChooser);
+    EXPECT_FALSE(param->properties.displayVertLines);
+    EXPECT_FALSE(param->properties.displayRowHeaders);
+    EXPECT_EQ(param->properties.gridLineColour, 0x123456u);
+    EXPECT_EQ(param->properties.landscape, 1);  // not the dialog's business
+    EXPECT_TRUE(param->properties.displayHorzLines);
+    EXPECT_FALSE(table->TableView()->verticalHeader()->isVisible());
+
+    // New grids start from the saved defaults; print settings are not defaults.
+    auto fresh = CGXGridView::CreateParam();
+    EXPECT_FALSE(fresh->properties.displayVertLines);
+    EXPECT_FALSE(fresh->properties.displayRowHeaders);
+    EXPECT_EQ(fresh->properties.gridLineColour, 0x123456u);
+    EXPECT_EQ(fresh->properties.landscape, 0);
+    EXPECT_EQ(fresh->properties.marginLeft, 96);
+
+    // Cancel changes nothing.
+    WithModalDialog([](QWidget* dialog) {
+        Tick(dialog, "&Horizontal lines");
+        QTest::mouseClick(Button(dialog, "Cancel"), Qt::LeftButton);
+    });
+    EXPECT_FALSE(table->EditDisplayProperties());
+    EXPECT_TRUE(param->properties.displayHorzLines);
+
+    // Back to the built-in defaults for the other tests.
+    CGXGridView::SaveDefaultProperties(CGXProperties());
+    EXPECT_TRUE(CGXGridView::CreateParam()->properties.displayVertLines);
+}
