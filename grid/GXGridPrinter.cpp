@@ -1,5 +1,6 @@
 #include "GXGridPrinter.h"
 
+#include "GXCellText.h"
 #include "GXGridView.h"
 #include "GridParam.h"
 
@@ -215,8 +216,7 @@ void CGXGridPrinter::DrawCell(QPainter& painter, const QRect& rect, int row, int
         painter.setPen(blackWhite ? QColor(Qt::black) : text);
         const int padX = Scaled(3, m_scaleX);
         const int padY = Scaled(1, m_scaleY);
-        painter.setClipRect(rect);
-        painter.drawText(rect.adjusted(padX, padY, -padX, -padY), static_cast<int>(style.Alignment()), style.value);
+        DrawCellText(painter, rect.adjusted(padX, padY, -padX, -padY), style);
     }
     painter.restore();
 }

@@ -1,5 +1,6 @@
 #include "GXHeaderView.h"
 
+#include "GXCellText.h"
 #include "GXGridView.h"
 #include "GXTableView.h"
 #include "GridParam.h"
@@ -92,7 +93,7 @@ void CGXHeaderView::PaintHeaderCell(const CGXGridView& grid, QPainter& painter, 
         painter.setFont(font);
         painter.setPen(style.textColour.isValid() ? style.textColour
                                                   : QColor(static_cast<QRgb>(props.headerTextColour)));
-        painter.drawText(rect.adjusted(3, 1, -3, -1), static_cast<int>(style.Alignment()), style.value);
+        DrawCellText(painter, rect.adjusted(3, 1, -3, -1), style);
     }
     painter.restore();
 }

@@ -1,5 +1,6 @@
 #include "GXItemDelegate.h"
 
+#include "GXCellText.h"
 #include "GXGridView.h"
 #include "GXTableView.h"
 #include "GridParam.h"
@@ -23,7 +24,10 @@ void CGXItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     const CGXProperties& props = m_grid->GetParam()->properties;
     const CGXStyle style = m_grid->LookupStyle(row, col);
     const auto* view = qobject_cast<const QAbstractItemView*>(option.widget);
-    const bool current = view && view->currentIndex() == index;
+    // In whole-row mode the selected row is the marker; otherwise the current
+    // cell gets a frame and is drawn without the selection colour.
+    const bool wholeRows = view && view->selectionBehavior() == QAbstractItemView::SelectRows;
+    const bool current = !wholeRows && view && view->currentIndex() == index;
     const bool selected = (option.state & QStyle::State_Selected) && !current;
 
     const QRect rect = option.rect;
@@ -43,7 +47,7 @@ void CGXItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
         painter->setFont(font);
         painter->setPen(style.textColour.isValid() ? style.textColour
                                                    : QColor(static_cast<QRgb>(props.textColour)));
-        painter->drawText(rect.adjusted(3, 1, -3, -1), static_cast<int>(style.Alignment()), style.value);
+        DrawCellText(*painter, rect.adjusted(3, 1, -3, -1), style);
     }
     painter->setPen(QColor(static_cast<QRgb>(props.gridLineColour)));
     if (props.displayHorzLines)
