@@ -245,3 +245,52 @@ TEST_F(PrintTest, PrintDialogAndPreview)
     table->PrintPreview();
     EXPECT_EQ(previewPages, 1);
 }
+
+namespace {
+
+int DarkPixels(const QImage& image)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 100)
+                ++count;
+    return count;
+}
+
+double WordTop(const QString& path, const QString& word)
+{
+    const QString html = Run("pdftotext", {"-bbox", "-f", "1", "-l", "1", path, "-"});
+    const QRegularExpression re("<word xMin=\"[0-9.]+\" yMin=\"([0-9.]+)\"[^>]*>" + QRegularExpression::escape(word) +
+                                "</word>");
+    const QRegularExpressionMatch m = re.match(html);
+    return m.hasMatch() ? m.captured(1).toDouble() : -1.0;
+}
+
+}  // namespace
+
+TEST_F(PrintTest, LinesFrameAndVerticalCentring)
+{
+    CGridProperties& props = param->properties;
+    const int all = DarkPixels(RenderPage(Print("demo_lines_all.pdf"), 1, OutputPath("demo_lines_all")));
+    props.printVertLines = false;
+    const int noVertical = DarkPixels(RenderPage(Print("demo_lines_h.pdf"), 1, OutputPath("demo_lines_h")));
+    props.printHorzLines = false;
+    const int noLines = DarkPixels(RenderPage(Print("demo_lines_none.pdf"), 1, OutputPath("demo_lines_none")));
+    props.printFrame = false;
+    const int noFrame = DarkPixels(RenderPage(Print("demo_lines_noframe.pdf"), 1, OutputPath("demo_lines_noframe")));
+    EXPECT_GT(all, noVertical);
+    EXPECT_GT(noVertical, noLines);
+    EXPECT_GT(noLines, noFrame);
+
+    // The table's top follows the top margin, or is centred on the page.
+    const double top = WordTop(Print("demo_top.pdf"), "Point");
+    EXPECT_NEAR(top, 108.0, 6.0);  // 1.5 inches
+    props.centerVertically = true;
+    const double centred = WordTop(Print("demo_vcentre.pdf"), "Point");
+    int tableHeight = table->GetStoredRowHeight(0) * 2;  // the two-line header row
+    for (int r = 1; r <= table->GetRowCount(); ++r)
+        tableHeight += table->GetStoredRowHeight(r);
+    const double areaHeight = 842.0 - 216.0;
+    EXPECT_NEAR(centred, 108.0 + (areaHeight - tableHeight * 0.75) / 2.0, 6.0);
+}
