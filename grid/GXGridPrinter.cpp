@@ -31,7 +31,8 @@ std::vector<int> BandStarts(const std::vector<int>& sizes, int n, int fixed, int
 
 int Scaled(int pixels, double scale)
 {
-    return static_cast<int>(std::lround(pixels * scale));
+    // Damaged sizes stay within what a page can take.
+    return static_cast<int>(std::clamp(std::lround(pixels * scale), 0L, 1000000L));
 }
 
 }  // namespace
@@ -48,10 +49,11 @@ void CGXGridPrinter::Layout()
     m_scaleX = m_printer.logicalDpiX() / 96.0;
     m_scaleY = m_printer.logicalDpiY() / 96.0;
     const QRect paper(0, 0, m_printer.width(), m_printer.height());
-    const int left = Scaled(props.marginLeft, m_scaleX);
-    const int top = Scaled(props.marginTop, m_scaleY);
-    const int right = Scaled(props.marginRight, m_scaleX);
-    const int bottom = Scaled(props.marginBottom, m_scaleY);
+    // Margins come from the file; each keeps at least a third of the paper.
+    const int left = std::min(Scaled(props.marginLeft, m_scaleX), paper.width() / 3);
+    const int top = std::min(Scaled(props.marginTop, m_scaleY), paper.height() / 3);
+    const int right = std::min(Scaled(props.marginRight, m_scaleX), paper.width() / 3);
+    const int bottom = std::min(Scaled(props.marginBottom, m_scaleY), paper.height() / 3);
     m_area = QRect(left, top, std::max(1, paper.width() - left - right), std::max(1, paper.height() - top - bottom));
 
     const int rows = m_grid.GetRowCount();

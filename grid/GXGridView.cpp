@@ -26,6 +26,7 @@ namespace {
 
 constexpr int kMinZoom = 10;
 constexpr int kMaxZoom = 400;
+constexpr int kMaxPixels = 20000;  // largest row height or column width shown
 
 QString ColumnLetters(int col)
 {
@@ -98,9 +99,18 @@ CGXGridView::CGXGridView(QWidget* parent) : QWidget(parent)
 
 CGXGridView::~CGXGridView()
 {
-    // Close an open editor while the tables are still whole.
+    // Take the tables down while this object is whole: their last signals
+    // (selection cleared, sections gone) must not reach a half-destroyed grid.
     if (m_editor && m_editView)
         m_editView->CloseEditorWidget(m_editor.data());
+    m_editor = nullptr;
+    disconnect(m_selection, nullptr, this, nullptr);
+    delete m_table;  // with the frozen part and the headers
+    m_table = nullptr;
+    m_frozen = nullptr;
+    delete m_selection;
+    delete m_delegate;
+    delete m_model;
 }
 
 // ---- Parameter object -------------------------------------------------------
@@ -328,12 +338,14 @@ void CGXGridView::ApplyOptions()
 
 int CGXGridView::Zoomed(int pixels) const
 {
-    return (pixels * m_param->zoom + 50) / 100;
+    // Sizes may come from a damaged file: keep them positive and on screen.
+    const long long scaled = (static_cast<long long>(pixels) * GetZoom() + 50) / 100;
+    return static_cast<int>(std::clamp(scaled, 1LL, static_cast<long long>(kMaxPixels)));
 }
 
 int CGXGridView::Unzoomed(int pixels) const
 {
-    const int zoom = std::max(1, static_cast<int>(m_param->zoom));
+    const int zoom = GetZoom();
     return (pixels * 100 + zoom / 2) / zoom;
 }
 
@@ -341,7 +353,7 @@ QFont CGXGridView::ZoomedFont() const
 {
     QFont font = m_baseFont;
     if (m_baseFont.pointSizeF() > 0)
-        font.setPointSizeF(m_baseFont.pointSizeF() * m_param->zoom / 100.0);
+        font.setPointSizeF(m_baseFont.pointSizeF() * GetZoom() / 100.0);
     else
         font.setPixelSize(std::max(1, Zoomed(m_baseFont.pixelSize())));
     return font;
@@ -563,7 +575,7 @@ void CGXGridView::SetZoom(int percent)
 
 int CGXGridView::GetZoom() const
 {
-    return m_param->zoom;
+    return std::clamp(static_cast<int>(m_param->zoom), kMinZoom, kMaxZoom);
 }
 
 // ---- Redraw -----------------------------------------------------------------------
@@ -662,8 +674,12 @@ void CGXGridView::ApplySpans()
 
 CGXStyle CGXGridView::LookupStyle(int row, int col) const
 {
-    const bool header = row == 0 || col == 0;
     CGXStyle style;
+    if (row < 0 || row > m_rowCount || col < 0 || col > m_colCount) {
+        style.editable = false;
+        return style;  // outside the grid: nothing to ask the owner
+    }
+    const bool header = row == 0 || col == 0;
     if (header)
         style.horizontal = Qt::AlignHCenter;
     if (!GetStyleRowCol(row, col, style)) {

@@ -216,8 +216,9 @@ public:
     // Print dialog (OnPrinterChanged when confirmed) and print.
     bool Print();
     void PrintPreview();
-    // Prints the whole table to a printer as it is set up, without dialogs.
-    // Returns the number of pages printed (0 when the printer failed).
+    // Prints the whole table to a printer as it is set up, without dialogs
+    // (the printer is switched to full-page mode: the properties' margins
+    // are the only ones). Returns the pages printed, 0 when the printer failed.
     int PrintTo(QPrinter& printer);
     // Number of pages PrintTo would print on this printer.
     int CountPages(QPrinter& printer);
@@ -256,13 +257,17 @@ protected:
     virtual bool GetStyleRowCol(int row, int col, CGXStyle& style) const;
     // Stores an accepted edit; false keeps the editor open. Default: false.
     virtual bool StoreStyleRowCol(int row, int col, const QString& text);
-    // Runs before an edit is accepted; may rewrite the text. On false the
-    // grid shows GetWarningText(), beeps and keeps the editor and the
-    // current cell. Default: true.
+    // Runs before an edit (a pasted or replaced cell too) is accepted; may
+    // rewrite the text. Set the message with SetWarningText (cleared before
+    // each call). On false the grid scrolls the cell into view, beeps, shows
+    // the message and keeps the editor and the current cell; the call-back
+    // itself neither beeps nor shows anything. Default: true.
     virtual bool OnValidateCell(int row, int col, QString& text);
     // Rows (or columns) from..to are about to be moved so that `from` lands at
-    // dest (a position in the list after the block is taken out). Reorder the
-    // records and return true; false cancels the move. Default: true.
+    // dest (a position in the list after the block is taken out: columns 2-3
+    // dropped before column 1 give (2, 3, 1)). Reorder the records and return
+    // true; the grid then moves sizes, coverings, selection and current cell.
+    // False cancels the move. Default: true.
     virtual bool OnMoveRows(int from, int to, int dest);
     virtual bool OnMoveCols(int from, int to, int dest);
     // Height of a row at 100 % zoom. Default: GetStoredRowHeight.

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QHeaderView>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSettings>
 #include <QTableView>
@@ -203,4 +204,34 @@ TEST_F(DemoTableTest, DisplayPropertiesDialogEditsAndSavesDefaults)
     // Back to the built-in defaults for the other tests.
     CGXGridView::SaveDefaultProperties(CGXProperties());
     EXPECT_TRUE(CGXGridView::CreateParam()->properties.displayVertLines);
+}
+
+TEST_F(DemoTableTest, DamagedParameterObjectStillShowsAndPrints)
+{
+    // What a damaged or hand-made file could hold.
+    param->zoom = 0;
+    param->frozenCols = -3;
+    param->columnWidths[1] = -50;
+    param->columnWidths[2] = 2000000000;
+    param->rowHeights[2] = 0;
+    param->properties.marginLeft = -1000;
+    param->properties.marginTop = 2000000000;
+    table->RefreshFromParam();
+    QApplication::processEvents();
+    EXPECT_EQ(table->GetZoom(), 10);
+    EXPECT_EQ(table->GetFrozenCols(), 0);
+    EXPECT_GE(table->TableView()->columnWidth(0), 1);
+    EXPECT_GE(table->TableView()->rowHeight(1), 1);
+    EXPECT_LE(table->TableView()->columnWidth(1), 20000);
+    table->SetZoom(100);
+    ClickCell(*table, 1, 1);
+    EXPECT_FALSE(table->grab().isNull());
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(OutputPath("damaged.pdf"));
+    EXPECT_GT(table->PrintTo(printer), 0);
+    // Cells outside the grid are never asked of the owner.
+    EXPECT_EQ(table->GetValueRowCol(99, 1), QString());
+    EXPECT_EQ(table->GetValueRowCol(1, 99), QString());
+    EXPECT_EQ(table->GetValueRowCol(-1, 1), QString());
 }
