@@ -158,7 +158,7 @@ std::vector<CGXRange> CGXGridView::GetSelectedRanges() const
     // The current cell alone (or its row, in whole-row mode) is no selection.
     int row = 0;
     int col = 0;
-    if (ranges.size() == 1 && GetCurrentCell(row, col) && !m_byRowHeaders && !m_byColHeaders && !m_byTable) {
+    if (ranges.size() == 1 && GetCurrentCell(row, col)) {
         const CGXRange& only = ranges.front();
         const bool justCell = only.IsCells() && only.top == row && only.bottom == row && only.left == col &&
                               only.right == col;

@@ -178,6 +178,8 @@ void CGXHeaderView::mousePressEvent(QMouseEvent* event)
         QHeaderView::mousePressEvent(event);
         return;
     }
+    if (!m_grid->TransferCurrentCell())
+        return;  // a refused edit keeps the current cell and the selection
     const bool adding = event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier);
     int from = 0;
     int to = 0;
@@ -191,8 +193,6 @@ void CGXHeaderView::mousePressEvent(QMouseEvent* event)
         m_pressPos = event->globalPosition().toPoint();
         return;
     }
-    if (!m_grid->TransferCurrentCell())
-        return;  // a refused edit keeps the current cell
     m_grid->NoteHeaderPress(orientation(), adding);
     m_grid->BeginUserAction();
     QHeaderView::mousePressEvent(event);

@@ -87,10 +87,29 @@ void CGXTableView::keyboardSearch(const QString&)
 void CGXTableView::keyPressEvent(QKeyEvent* event)
 {
     m_grid->BeginUserAction();
-    if (m_grid->ProcessKey(event))
+    if (m_grid->ProcessKey(event)) {
         event->accept();
-    else
+    } else {
+        // A move without Shift starts a new selection of cells.
+        switch (event->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            if (!(event->modifiers() & Qt::ShiftModifier))
+                m_grid->NoteCellPress(false);
+            break;
+        default:
+            break;
+        }
         QTableView::keyPressEvent(event);
+    }
     m_grid->EndUserAction();
 }
 

@@ -53,6 +53,14 @@ TEST_F(DemoTableTest, RowColumnAndTableRanges)
     EXPECT_FALSE(table->IsFirstRangeWholeTable());
     EXPECT_EQ(table->GetSelectedRows(), (std::vector<int>{1, 2, 3, 4, 5}));
 
+    // A move with the keyboard leaves only the current cell: no selection.
+    PressKey(*table, Qt::Key_Down);
+    EXPECT_FALSE(table->HasSelection());
+    int row = 0;
+    int col = 0;
+    ASSERT_TRUE(table->GetCurrentCell(row, col));
+    EXPECT_EQ(table->GetSelectedRows(), (std::vector<int>{row}));
+
     auto* corner = table->TableView()->findChild<QAbstractButton*>();
     ASSERT_NE(corner, nullptr);
     QTest::mouseClick(corner, Qt::LeftButton);
