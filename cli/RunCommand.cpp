@@ -65,6 +65,41 @@ void PrintSummary(const CKalvexDoc& doc, const std::vector<int>& indexes, std::o
     }
 }
 
+// Writes --save, --json and --csv; false (with the message on err) when
+// one of them could not be written.
+bool WriteOutputs(CKalvexDoc& doc, const CCliArgs& parsed, const std::vector<int>& indexes, std::ostream& out,
+                  std::ostream& err)
+{
+    std::string errorText;
+    if (const std::string* save = parsed.Value("--save")) {
+        bool saved = false;
+        if (*save == "-") {
+            saved = WriteOutput(*save, WriteDocumentBytes(doc), out, errorText);
+        } else {
+            const CFileResult result = SaveDocumentFile(*save, doc);
+            saved = result.ok;
+            errorText = result.message;
+        }
+        if (!saved) {
+            err << errorText << "\n";
+            return false;
+        }
+    }
+    if (const std::string* json = parsed.Value("--json")) {
+        if (!WriteOutput(*json, ResultsJson(doc, indexes), out, errorText)) {
+            err << errorText << "\n";
+            return false;
+        }
+    }
+    if (const std::string* csv = parsed.Value("--csv")) {
+        if (!WriteOutput(*csv, ResultsCsv(doc, indexes), out, errorText)) {
+            err << errorText << "\n";
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
@@ -128,32 +163,14 @@ int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (ui.HadDataErrors())
         return kExitDataErrors;
 
-    std::string errorText;
-    if (const std::string* save = parsed.Value("--save")) {
-        bool saved = false;
-        if (*save == "-") {
-            saved = WriteOutput(*save, WriteDocumentBytes(doc), out, errorText);
-        } else {
-            const CFileResult result = SaveDocumentFile(*save, doc);
-            saved = result.ok;
-            errorText = result.message;
-        }
-        if (!saved) {
-            err << errorText << "\n";
+    // Documents and exports too large for memory or for the file format end
+    // in a message, not in a crash.
+    try {
+        if (!WriteOutputs(doc, parsed, indexes, out, err))
             return kExitFailure;
-        }
-    }
-    if (const std::string* json = parsed.Value("--json")) {
-        if (!WriteOutput(*json, ResultsJson(doc, indexes), out, errorText)) {
-            err << errorText << "\n";
-            return kExitFailure;
-        }
-    }
-    if (const std::string* csv = parsed.Value("--csv")) {
-        if (!WriteOutput(*csv, ResultsCsv(doc, indexes), out, errorText)) {
-            err << errorText << "\n";
-            return kExitFailure;
-        }
+    } catch (const std::exception&) {
+        err << kFailedToSaveText << "\n";
+        return kExitFailure;
     }
     if (toStandardOutput == 0)
         PrintSummary(doc, indexes, out);

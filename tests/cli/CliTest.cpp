@@ -203,6 +203,13 @@ TEST_F(CliCommands, FileErrorsExitWithTwo)
     EXPECT_EQ(Cli({"info", garbage}).err, "Unexpected file format.\n");
     EXPECT_EQ(Cli({"convert", Example("hot-decline.zt2"), dir.string()}).err,
               "Access to " + dir.string() + " was denied.\n");
+
+    // An output that cannot be written ends the run with its text.
+    const std::string nowhere = Path("no/such/folder/out.json");
+    const CliOutput r = Cli({"run", Example("hot-decline.zt2"), "--json", nowhere});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "All or part of the path " + nowhere + " is invalid.\n");
+    EXPECT_TRUE(r.out.empty());
 }
 
 TEST_F(CliCommands, InfoListsBranchesAndSettings)
