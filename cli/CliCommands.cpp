@@ -80,17 +80,34 @@ int UsageError(const std::string& command, const std::string& text, std::ostream
     return kExitFailure;
 }
 
-int NewCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+std::optional<int> CommandPreamble(const std::string& command, const CCliArgs& parsed,
+                                   std::size_t fileNames, const std::string& fileNamesText,
+                                   std::ostream& out, std::ostream& err)
 {
-    const CCliArgs parsed = ParseCliArgs(args, {}, {"--force"});
     if (parsed.help) {
-        out << CommandHelp("new");
+        out << CommandHelp(command);
         return kExitSuccess;
     }
     if (!parsed.error.empty())
-        return UsageError("new", parsed.error, err);
-    if (parsed.positional.size() != 1)
-        return UsageError("new", "expects one file name", err);
+        return UsageError(command, parsed.error, err);
+    if (parsed.positional.size() != fileNames)
+        return UsageError(command, fileNamesText, err);
+    return std::nullopt;
+}
+
+bool LoadForCommand(const std::string& path, CKalvexDoc& doc, std::ostream& err)
+{
+    const CFileResult loaded = LoadDocumentFile(path, doc);
+    if (!loaded.ok || loaded.layoutsReset)
+        err << loaded.message << "\n";
+    return loaded.ok;
+}
+
+int NewCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    const CCliArgs parsed = ParseCliArgs(args, {}, {"--force"});
+    if (const auto done = CommandPreamble("new", parsed, 1, "expects one file name", out, err))
+        return *done;
     const std::string& path = parsed.positional[0];
     if (path != "-" && Exists(path) && !parsed.Has("--force"))
         return UsageError("new", path + " exists; --force replaces it", err);
@@ -108,23 +125,12 @@ int NewCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
 int ConvertCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     const CCliArgs parsed = ParseCliArgs(args, {}, {});
-    if (parsed.help) {
-        out << CommandHelp("convert");
-        return kExitSuccess;
-    }
-    if (!parsed.error.empty())
-        return UsageError("convert", parsed.error, err);
-    if (parsed.positional.size() != 2)
-        return UsageError("convert", "expects an input and an output file name", err);
+    if (const auto done = CommandPreamble("convert", parsed, 2, "expects an input and an output file name", out, err))
+        return *done;
 
     CKalvexDoc doc;
-    const CFileResult loaded = LoadDocumentFile(parsed.positional[0], doc);
-    if (!loaded.ok) {
-        err << loaded.message << "\n";
+    if (!LoadForCommand(parsed.positional[0], doc, err))
         return kExitFailure;
-    }
-    if (loaded.layoutsReset)
-        err << loaded.message << "\n";
     std::string errorText;
     std::vector<std::uint8_t> bytes;
     try {
@@ -143,23 +149,12 @@ int ConvertCommand(const std::vector<std::string>& args, std::ostream& out, std:
 int InfoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     const CCliArgs parsed = ParseCliArgs(args, {}, {});
-    if (parsed.help) {
-        out << CommandHelp("info");
-        return kExitSuccess;
-    }
-    if (!parsed.error.empty())
-        return UsageError("info", parsed.error, err);
-    if (parsed.positional.size() != 1)
-        return UsageError("info", "expects one file name", err);
+    if (const auto done = CommandPreamble("info", parsed, 1, "expects one file name", out, err))
+        return *done;
 
     CKalvexDoc doc;
-    const CFileResult loaded = LoadDocumentFile(parsed.positional[0], doc);
-    if (!loaded.ok) {
-        err << loaded.message << "\n";
+    if (!LoadForCommand(parsed.positional[0], doc, err))
         return kExitFailure;
-    }
-    if (loaded.layoutsReset)
-        err << loaded.message << "\n";
     PrintInfo(doc, parsed.positional[0], out);
     return kExitSuccess;
 }

@@ -2,6 +2,7 @@
 // dorvan-cli: the commands behind the program's main(), writing to the
 // given streams so that they can be tested.
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,19 @@ int NewCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
 int ConvertCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int InfoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+struct CCliArgs;
+class CKalvexDoc;
+
+// The common start of a command: help, option errors and the number of file
+// names. Returns the exit status when the command is already done.
+std::optional<int> CommandPreamble(const std::string& command, const CCliArgs& parsed,
+                                   std::size_t fileNames, const std::string& fileNamesText,
+                                   std::ostream& out, std::ostream& err);
+
+// Loads a document; reports a failure, or that its table layouts were reset,
+// on err. False when nothing was loaded.
+bool LoadForCommand(const std::string& path, CKalvexDoc& doc, std::ostream& err);
 
 // Reports a usage error of a command on err and returns kExitFailure.
 int UsageError(const std::string& command, const std::string& text, std::ostream& err);

@@ -105,14 +105,8 @@ bool WriteOutputs(CKalvexDoc& doc, const CCliArgs& parsed, const std::vector<int
 int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     const CCliArgs parsed = ParseCliArgs(args, {"--branch", "--save", "--json", "--csv"}, {});
-    if (parsed.help) {
-        out << CommandHelp("run");
-        return kExitSuccess;
-    }
-    if (!parsed.error.empty())
-        return UsageError("run", parsed.error, err);
-    if (parsed.positional.size() != 1)
-        return UsageError("run", "expects one document file name", err);
+    if (const auto done = CommandPreamble("run", parsed, 1, "expects one document file name", out, err))
+        return *done;
     int toStandardOutput = 0;
     for (const char* option : {"--save", "--json", "--csv"}) {
         const std::string* value = parsed.Value(option);
@@ -126,13 +120,8 @@ int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
 
     const std::string& path = parsed.positional[0];
     CKalvexDoc doc;
-    const CFileResult loaded = LoadDocumentFile(path, doc);
-    if (!loaded.ok) {
-        err << loaded.message << "\n";
+    if (!LoadForCommand(path, doc, err))
         return kExitFailure;
-    }
-    if (loaded.layoutsReset)
-        err << loaded.message << "\n";
 
     std::vector<int> indexes;
     if (const std::string* branch = parsed.Value("--branch")) {
