@@ -5,7 +5,9 @@
 #include "ArchiveWriter.h"
 #include "GridParam.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 #include <cstring>
 
 namespace {
@@ -84,12 +86,14 @@ std::int32_t ReadRanged(CArchiveReader& in, std::int32_t lowest, std::int32_t hi
     return value;
 }
 
+// Entries with a negative index name no grid row or column and are left out.
 void WriteSizes(CArchiveWriter& out, const std::map<std::int32_t, std::int32_t>& sizes)
 {
-    out.WriteCount(sizes.size());
-    for (const auto& [index, size] : sizes) {
-        out.WriteInt32(index);
-        out.WriteInt32(size);
+    const auto first = sizes.lower_bound(0);
+    out.WriteCount(static_cast<std::size_t>(std::distance(first, sizes.end())));
+    for (auto entry = first; entry != sizes.end(); ++entry) {
+        out.WriteInt32(entry->first);
+        out.WriteInt32(std::clamp(entry->second, 0, kMaxPixels));
     }
 }
 
@@ -147,9 +151,14 @@ void WriteGridParam(CArchiveWriter& out, const CGXGridParam* param)
     out.BeginObject(ArchiveClass::GridParam);
     out.WriteRaw(kGridRecordSignature, sizeof kGridRecordSignature);
     out.WriteWord(kGridRecordVersion);
-    for (std::int32_t value : {p.defaultRowHeight, p.defaultColWidth, p.headerRowHeight,
-                               p.headerColWidth, p.frozenRows, p.frozenCols, p.zoom})
-        out.WriteInt32(value);
+    // Only what the reader accepts is written, so that a saved file always
+    // loads again: values are clamped into their ranges.
+    for (std::int32_t size : {p.defaultRowHeight, p.defaultColWidth, p.headerRowHeight,
+                              p.headerColWidth})
+        out.WriteInt32(std::clamp(size, 0, kMaxPixels));
+    out.WriteInt32(std::clamp(p.frozenRows, 0, kMaxFrozen));
+    out.WriteInt32(std::clamp(p.frozenCols, 0, kMaxFrozen));
+    out.WriteInt32(std::clamp(p.zoom, kMinZoom, kMaxZoom));
     WriteSizes(out, p.columnWidths);
     WriteSizes(out, p.rowHeights);
     WriteFlags(out, BehaviourFlags(p));

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
+#include <map>
+
 namespace {
 
 void ExpectSameBranch(const CKalvexBranch& a, const CKalvexBranch& b)
@@ -148,6 +152,45 @@ TEST(FileRoundTrip, GridSettingsSurvive)
     EXPECT_FALSE(loaded.heatSourceGridParam->runtime);
     EXPECT_TRUE(loaded.heatSourceGridParam->SameSettings(*doc.heatSourceGridParam));
     EXPECT_EQ(WriteDocumentBytes(loaded), bytes);
+}
+
+TEST(FileRoundTrip, GridSettingsAtExtremesStillLoad)
+{
+    // Whatever the grid holds, the saved file loads again: values are
+    // clamped into the ranges the reader accepts, entries without a row or
+    // column are left out.
+    for (std::int32_t extreme : {INT_MIN, -1, 65536, INT_MAX}) {
+        CKalvexDoc doc;
+        doc.OnNewDocument();
+        doc.branchGridParam = std::make_unique<CGXGridParam>();
+        CGXGridParam& p = *doc.branchGridParam;
+        for (std::int32_t* value : {&p.defaultRowHeight, &p.defaultColWidth, &p.headerRowHeight,
+                                    &p.headerColWidth, &p.frozenRows, &p.frozenCols, &p.zoom})
+            *value = extreme;
+        p.columnWidths = {{INT_MIN, 10}, {-1, 10}, {0, extreme}, {1, 70000}, {INT_MAX, extreme}};
+        p.rowHeights = {{INT_MIN, extreme}, {-1, 5}, {3, extreme}};
+        for (std::int32_t* margin : {&p.properties.marginTop, &p.properties.marginLeft,
+                                     &p.properties.marginBottom, &p.properties.marginRight})
+            *margin = extreme;
+
+        CKalvexDoc loaded;
+        const CFileResult result = ReadDocumentBytes(WriteDocumentBytes(doc), loaded);
+        ASSERT_TRUE(result.ok) << extreme << ": " << result.message;
+        ASSERT_TRUE(loaded.branchGridParam);
+        const CGXGridParam& q = *loaded.branchGridParam;
+        const std::int32_t size = std::clamp(extreme, 0, 65535);
+        EXPECT_EQ(q.defaultRowHeight, size);
+        EXPECT_EQ(q.headerColWidth, size);
+        EXPECT_EQ(q.frozenRows, size);
+        EXPECT_EQ(q.frozenCols, size);
+        EXPECT_EQ(q.zoom, std::clamp(extreme, 1, 1000));
+        const std::map<std::int32_t, std::int32_t> widths{{0, size}, {1, 65535}, {INT_MAX, size}};
+        EXPECT_EQ(q.columnWidths, widths);
+        const std::map<std::int32_t, std::int32_t> heights{{3, size}};
+        EXPECT_EQ(q.rowHeights, heights);
+        EXPECT_EQ(q.properties.marginBottom, extreme);
+        EXPECT_EQ(WriteDocumentBytes(loaded), WriteDocumentBytes(doc));
+    }
 }
 
 TEST(FileRoundTrip, GridRecordBytes)
