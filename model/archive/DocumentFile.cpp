@@ -107,18 +107,30 @@ bool UsableColumns(const std::vector<std::uint16_t>& ids, ColumnRange range)
     return true;
 }
 
+// Curve objects a load creates at most. A curve keeps nothing of the file
+// but its class, and the graph view uses the first thirteen entries only, so
+// later tagged entries are held without an object: a file of two-byte curve
+// tags would otherwise need some fifty times its size in memory.
+constexpr std::size_t kMaxLoadedCurves = 65536;
+
 // The curve list is read with every error caught: the curves read so far
 // stay, the entries after them hold no curve, and reading goes on from
-// where the error happened.
+// where the error happened. The list grows as entries are read rather than
+// by the announced count.
 void ReadCurveList(CArchiveReader& in, std::vector<std::unique_ptr<CCurve>>& curves)
 {
+    std::size_t count = 0;
     try {
-        const std::size_t count = in.ReadCount(kMinTaggedRecord);
-        curves.resize(count);
-        for (std::size_t i = 0; i < count; ++i)
-            if (in.ReadObjectTag(ArchiveClass::Curve))
-                curves[i] = std::make_unique<CCurve>();
+        count = in.ReadCount(kMinTaggedRecord);
+        for (std::size_t i = 0; i < count; ++i) {
+            const bool tagged = in.ReadObjectTag(ArchiveClass::Curve).has_value();
+            curves.push_back(tagged && i < kMaxLoadedCurves ? std::make_unique<CCurve>() : nullptr);
+        }
     } catch (const CArchiveError&) {
+    } catch (const std::bad_alloc&) {
+    }
+    try {
+        curves.resize(count);
     } catch (const std::bad_alloc&) {
     }
 }

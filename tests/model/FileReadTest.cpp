@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 
 namespace {
@@ -216,6 +217,31 @@ TEST(FileRead, NullCurveEntriesAreKept)
     EXPECT_FALSE(doc.CurveList()[0]);
     EXPECT_TRUE(doc.CurveList()[1]);
     EXPECT_EQ(WriteDocumentBytes(doc), b.data);
+}
+
+TEST(FileRead, LongCurveListStaysSmallInMemory)
+{
+    // Three megabytes of two-byte curve tags: the list holds every entry,
+    // but curve objects only for the first 65536 (the graph view uses the
+    // first thirteen), so the memory stays near the file's size.
+    constexpr std::uint32_t count = 1'500'000;
+    FileBytes b;
+    b.Word(0).DefaultColumns().Word(0xFFFF).Dword(count).Class("CCurve");
+    b.data.reserve(b.data.size() + 2 * count + 100);
+    for (std::uint32_t i = 1; i < count; ++i)
+        b.Word(0x8001);
+    b.NoGridParams().DefaultTail();
+
+    CKalvexDoc doc;
+    ASSERT_TRUE(Read(b, doc).ok);
+    ASSERT_EQ(doc.CurveList().size(), count);
+    EXPECT_TRUE(doc.CurveList()[0]);
+    EXPECT_TRUE(doc.CurveList()[65535]);
+    EXPECT_FALSE(doc.CurveList()[65536]);
+    EXPECT_FALSE(doc.CurveList()[count - 1]);
+    const auto held = std::count_if(doc.CurveList().begin(), doc.CurveList().end(),
+                                    [](const auto& curve) { return curve != nullptr; });
+    EXPECT_EQ(held, 65536);
 }
 
 TEST(FileRead, FailedLoadLeavesTheDocumentUnchanged)
