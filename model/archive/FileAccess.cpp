@@ -1,5 +1,7 @@
 #include "FileAccess.h"
 
+#include "DocumentFile.h"
+
 #include <atomic>
 #include <cerrno>
 #include <climits>
@@ -127,8 +129,15 @@ bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes, st
         errorText = FileErrorText(error, path);
         return false;
     }
+    // A regular file larger than any document is refused before anything is
+    // read; a pipe or device is checked as it is read.
+    if (S_ISREG(info.st_mode) && static_cast<std::uint64_t>(info.st_size) > kMaxFileBytes) {
+        CloseQuietly(fd);
+        errorText = kUnexpectedFormatText;
+        return false;
+    }
     std::vector<std::uint8_t> data;
-    if (S_ISREG(info.st_mode) && static_cast<std::uint64_t>(info.st_size) <= kMaxFileBytes)
+    if (S_ISREG(info.st_mode))
         data.reserve(static_cast<std::size_t>(info.st_size));
     std::uint8_t chunk[65536];
     for (;;) {
@@ -145,7 +154,7 @@ bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes, st
             break;
         if (data.size() + static_cast<std::size_t>(n) > kMaxFileBytes) {
             CloseQuietly(fd);
-            errorText = FileErrorText(EFBIG, path);
+            errorText = kUnexpectedFormatText;
             return false;
         }
         data.insert(data.end(), chunk, chunk + n);

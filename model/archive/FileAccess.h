@@ -9,7 +9,8 @@
 // "%1 was not found." with %1 replaced by the path.
 std::string FileErrorText(int errorNumber, const std::string& path);
 
-// Reads the whole file. On failure returns false with the error's text.
+// Reads the whole file. On failure returns false with the error's text; a
+// file larger than 1 GiB is "Unexpected file format." without being read.
 bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes, std::string& errorText);
 
 // Writes the bytes into a new file beside the target, flushes it to the

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -118,6 +119,24 @@ TEST_F(FileSave, LoadErrorsNameTheFile)
     }
     EXPECT_EQ(WriteDocumentBytes(doc), before);
     EXPECT_TRUE(doc.PathName().empty());
+}
+
+TEST_F(FileSave, FileOverOneGibibyteFailsBeforeReading)
+{
+    // A sparse file: its size is set without using the disk.
+    CKalvexDoc doc;
+    FillRealisticDocument(doc);
+    const std::vector<std::uint8_t> before = WriteDocumentBytes(doc);
+    const std::string huge = (dir / "huge.zt2").string();
+    Put(huge, {});
+    ASSERT_EQ(::truncate(huge.c_str(), (off_t{1} << 30) + 1), 0);
+
+    const auto start = std::chrono::steady_clock::now();
+    const CFileResult result = LoadDocumentFile(huge, doc);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.message, "Unexpected file format.");
+    EXPECT_EQ(WriteDocumentBytes(doc), before);
 }
 
 TEST_F(FileSave, FailedSavesLeaveTheOldFile)
