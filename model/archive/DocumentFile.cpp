@@ -272,16 +272,23 @@ CFileResult ReadDocumentBytes(const std::vector<std::uint8_t>& bytes, CKalvexDoc
     return result;
 }
 
+// A load or save that runs out of memory (or meets any other exception)
+// reports the failure; the document stays as it was.
 CFileResult LoadDocumentFile(const std::string& path, CKalvexDoc& doc)
 {
     CFileResult result;
-    std::vector<std::uint8_t> bytes;
-    if (!ReadWholeFile(path, bytes, result.message))
-        return result;
-    result = ReadDocumentBytes(bytes, doc);
-    if (result.ok) {
-        doc.SetPathName(path);
-        doc.SetModifiedFlag(false);
+    try {
+        std::vector<std::uint8_t> bytes;
+        if (!ReadWholeFile(path, bytes, result.message))
+            return result;
+        result = ReadDocumentBytes(bytes, doc);
+        if (result.ok) {
+            doc.SetPathName(path);
+            doc.SetModifiedFlag(false);
+        }
+    } catch (const std::exception&) {
+        result = CFileResult{};
+        result.message = kFailedToOpenText;
     }
     return result;
 }
@@ -289,17 +296,15 @@ CFileResult LoadDocumentFile(const std::string& path, CKalvexDoc& doc)
 CFileResult SaveDocumentFile(const std::string& path, CKalvexDoc& doc)
 {
     CFileResult result;
-    std::vector<std::uint8_t> bytes;
     try {
-        bytes = WriteDocumentBytes(doc);
+        const std::vector<std::uint8_t> bytes = WriteDocumentBytes(doc);
+        if (!ReplaceFile(path, bytes, result.message))
+            return result;
+        doc.SetPathName(path);
+        doc.SetModifiedFlag(false);
+        result.ok = true;
     } catch (const std::exception&) {
         result.message = kFailedToSaveText;
-        return result;
     }
-    if (!ReplaceFile(path, bytes, result.message))
-        return result;
-    doc.SetPathName(path);
-    doc.SetModifiedFlag(false);
-    result.ok = true;
     return result;
 }

@@ -139,6 +139,75 @@ TEST_F(FileSave, FileOverOneGibibyteFailsBeforeReading)
     EXPECT_EQ(WriteDocumentBytes(doc), before);
 }
 
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+#define DORVAN_NO_ADDRESS_LIMIT 1
+#endif
+
+namespace {
+
+// Limits the address space to what is in use now plus the given bytes, so
+// that larger allocations fail; restores the limit when destroyed.
+class AddressSpaceLimit {
+public:
+    explicit AddressSpaceLimit(std::size_t headroom)
+    {
+        ::getrlimit(RLIMIT_AS, &saved);
+        std::ifstream statm("/proc/self/statm");
+        std::size_t pages = 0;
+        statm >> pages;
+        rlimit tight = saved;
+        tight.rlim_cur = pages * static_cast<std::size_t>(::sysconf(_SC_PAGESIZE)) + headroom;
+        active = pages > 0 && ::setrlimit(RLIMIT_AS, &tight) == 0;
+    }
+    ~AddressSpaceLimit() { ::setrlimit(RLIMIT_AS, &saved); }
+    bool active = false;
+
+private:
+    rlimit saved{};
+};
+
+}  // namespace
+
+TEST_F(FileSave, OutOfMemoryIsReportedAndTheDocumentStays)
+{
+#ifdef DORVAN_NO_ADDRESS_LIMIT
+    GTEST_SKIP() << "the sanitizer reserves more address space than a limit allows";
+#else
+    CKalvexDoc doc;
+    FillRealisticDocument(doc);
+    const std::vector<std::uint8_t> before = WriteDocumentBytes(doc);
+
+    // Loading: a 64 MB sparse file needs more memory than there is.
+    const std::string big = (dir / "big.zt2").string();
+    Put(big, {});
+    ASSERT_EQ(::truncate(big.c_str(), off_t{64} << 20), 0);
+    // Saving: a 24 MB name makes a file image larger than there is room for.
+    CKalvexDoc large;
+    FillRealisticDocument(large);
+    large.BranchAt(0).name.assign(std::size_t{24} << 20, 'x');
+    const std::string target = (dir / "old.zt2").string();
+    Put(target, {7, 7});
+
+    CFileResult loaded, saved;
+    {
+        const AddressSpaceLimit limit(std::size_t{16} << 20);
+        if (!limit.active)
+            GTEST_SKIP() << "the address space cannot be limited here";
+        loaded = LoadDocumentFile(big, doc);
+        saved = SaveDocumentFile(target, large);
+    }
+    EXPECT_FALSE(loaded.ok);
+    EXPECT_EQ(loaded.message, "Failed to open document.");
+    EXPECT_EQ(WriteDocumentBytes(doc), before);
+    EXPECT_TRUE(doc.PathName().empty());
+    EXPECT_FALSE(saved.ok);
+    EXPECT_EQ(saved.message, "Failed to save document.");
+    EXPECT_EQ(Contents(target), (std::vector<std::uint8_t>{7, 7}));
+    EXPECT_TRUE(large.PathName().empty());
+    EXPECT_TRUE(Others({"big.zt2", "old.zt2"}).empty());
+#endif
+}
+
 TEST_F(FileSave, FailedSavesLeaveTheOldFile)
 {
     CKalvexDoc doc;
