@@ -79,6 +79,29 @@ bool WriteAll(int fd, const std::vector<std::uint8_t>& bytes)
     return true;
 }
 
+// Writes into an existing file that is not a regular one (a pipe, a
+// terminal, a device): such a file cannot be replaced by renaming, and
+// opening it neither creates nor truncates anything.
+bool WriteInto(const std::string& path, const std::vector<std::uint8_t>& bytes, std::string& errorText)
+{
+    const int fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        errorText = FileErrorText(errno, path);
+        return false;
+    }
+    if (!WriteAll(fd, bytes)) {
+        const int error = errno;
+        CloseQuietly(fd);
+        errorText = FileErrorText(error, path);
+        return false;
+    }
+    if (::close(fd) != 0 && errno != EINTR) {
+        errorText = FileErrorText(errno, path);
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string FileErrorText(int errorNumber, const std::string& path)
@@ -166,6 +189,12 @@ bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes, st
 
 bool ReplaceFile(const std::string& path, const std::vector<std::uint8_t>& bytes, std::string& errorText)
 {
+    // The path as the system resolves it, links included (also links such
+    // as /dev/fd/N that name no path of their own).
+    struct stat named {};
+    if (::stat(path.c_str(), &named) == 0 && !S_ISREG(named.st_mode) && !S_ISDIR(named.st_mode))
+        return WriteInto(path, bytes, errorText);
+
     const std::string target = ResolveTarget(path);
     auto fail = [&](int error) {
         errorText = FileErrorText(error, path);

@@ -18,5 +18,7 @@ bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes, st
 // leaves the previous file as it was. A symbolic link is followed and the
 // file it names is replaced; an existing file keeps its permissions, and a
 // write-protected one is not replaced. On failure returns false with the
-// error's text and removes the new file.
+// error's text and removes the new file. An existing file that is not a
+// regular file (a pipe, a terminal, a device such as /dev/null) is written
+// into directly instead.
 bool ReplaceFile(const std::string& path, const std::vector<std::uint8_t>& bytes, std::string& errorText);

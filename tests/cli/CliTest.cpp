@@ -8,8 +8,11 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <filesystem>
 #include <sstream>
+#include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -289,6 +292,55 @@ TEST_F(CliCommands, RunWritesJsonAndCsv)
     EXPECT_NE(csvText.find("\n\nBranch,5,Return raise\n"), std::string::npos);
     EXPECT_EQ(Count(csvText, "\n"), numeric + messages + 5 * 2 + 4);
     EXPECT_NE(csvText.find(",\"Strata heat totals: sensible heat = "), std::string::npos);
+}
+
+TEST_F(CliCommands, OutputsIntoPipesAndDevicesAreWrittenNotReplaced)
+{
+    // A pipe named by /dev/fd/N, as a shell's process substitution gives.
+    int fds[2];
+    ASSERT_EQ(::pipe(fds), 0);
+    std::string piped;
+    std::thread reader([&] {
+        char chunk[4096];
+        for (ssize_t n; (n = ::read(fds[0], chunk, sizeof chunk)) > 0;)
+            piped.append(chunk, static_cast<std::size_t>(n));
+    });
+    const std::string fdPath = "/dev/fd/" + std::to_string(fds[1]);
+    const CliOutput r = Cli({"run", Example("five-branch-sequence.zt2"), "--json", fdPath});
+    ::close(fds[1]);
+    reader.join();
+    ::close(fds[0]);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(piped.rfind("{\n  \"sequenceMode\": true,", 0), 0u);
+
+    // A named pipe stays a named pipe.
+    const std::string fifo = Path("results.fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::string fromFifo;
+    std::thread fifoReader([&] {
+        const int fd = ::open(fifo.c_str(), O_RDONLY);
+        char chunk[4096];
+        for (ssize_t n; fd >= 0 && (n = ::read(fd, chunk, sizeof chunk)) > 0;)
+            fromFifo.append(chunk, static_cast<std::size_t>(n));
+        if (fd >= 0)
+            ::close(fd);
+    });
+    const CliOutput f = Cli({"run", Example("five-branch-sequence.zt2"), "--csv", fifo});
+    if (f.status != 0) {
+        // Unblock the reader should the output never have opened the pipe.
+        const int fd = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0)
+            ::close(fd);
+    }
+    fifoReader.join();
+    ASSERT_EQ(f.status, 0) << f.err;
+    EXPECT_FALSE(fromFifo.empty());
+    EXPECT_TRUE(fs::is_fifo(fifo));
+
+    // A device is written into, never renamed over.
+    const CliOutput n = Cli({"new", "--force", "/dev/null"});
+    EXPECT_EQ(n.status, 0) << n.err;
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
 }
 
 TEST_F(CliCommands, RunOneBranchOrEveryBranchInTurn)

@@ -4,12 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <csignal>
 #include <filesystem>
+#include <fcntl.h>
 #include <fstream>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -297,6 +300,54 @@ TEST_F(FileSave, ReplacingKeepsPermissionsAndFollowsLinks)
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(Contents(target), WriteDocumentBytes(doc));
     EXPECT_EQ(doc.PathName(), link.string());
+}
+
+TEST_F(FileSave, PipesAndDevicesAreWrittenIntoNotReplaced)
+{
+    CKalvexDoc doc;
+    FillRealisticDocument(doc);
+    const std::vector<std::uint8_t> expected = WriteDocumentBytes(doc);
+
+    const fs::path fifo = dir / "pipe.zt2";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const fs::path link = dir / "link.zt2";
+    fs::create_symlink(fifo, link);
+    for (const fs::path& path : {fifo, link}) {
+        // Opened before the save so that the writer never waits for a reader.
+        const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+        ASSERT_GE(reader, 0);
+        std::atomic<bool> done{false};
+        CFileResult result;
+        std::thread saver([&] {
+            result = SaveDocumentFile(path.string(), doc);
+            done = true;
+        });
+        std::vector<std::uint8_t> got;
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+        while (std::chrono::steady_clock::now() < deadline) {
+            std::uint8_t chunk[4096];
+            const bool finished = done;
+            const ssize_t n = ::read(reader, chunk, sizeof chunk);
+            if (n > 0)
+                got.insert(got.end(), chunk, chunk + n);
+            else if (finished)
+                break;
+            else
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        saver.join();
+        ::close(reader);
+        EXPECT_TRUE(result.ok) << result.message;
+        EXPECT_EQ(got, expected) << path;
+        EXPECT_TRUE(fs::is_fifo(fifo));
+    }
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_TRUE(Others({"pipe.zt2", "link.zt2"}).empty());
+
+    // A device: written into, never renamed over (which root could do).
+    const CFileResult null = SaveDocumentFile("/dev/null", doc);
+    EXPECT_TRUE(null.ok) << null.message;
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
 }
 
 TEST_F(FileSave, WriteProtectedFileIsNotReplaced)
