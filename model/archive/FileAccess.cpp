@@ -2,6 +2,7 @@
 
 #include "DocumentFile.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <climits>
@@ -42,6 +43,19 @@ std::string BaseNameOf(const std::string& path)
 {
     const auto slash = path.find_last_of('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Name of the new file a save writes beside the target: "." + name +
+// ".save-<pid>-<n>", with the name shortened (never inside a UTF-8
+// character) so that the whole stays within the longest file name allowed.
+std::string TempNameFor(const std::string& base, unsigned number)
+{
+    constexpr std::size_t kMaxName = 255;
+    const std::string suffix = ".save-" + std::to_string(::getpid()) + "-" + std::to_string(number);
+    std::size_t keep = std::min(base.size(), kMaxName - 1 - suffix.size());
+    while (keep > 0 && keep < base.size() && (static_cast<unsigned char>(base[keep]) & 0xC0) == 0x80)
+        --keep;
+    return "." + base.substr(0, keep) + suffix;
 }
 
 void CloseQuietly(int fd)
@@ -217,8 +231,7 @@ bool ReplaceFile(const std::string& path, const std::vector<std::uint8_t>& bytes
     std::string temp;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = directory + "/." + BaseNameOf(target) + ".save-" + std::to_string(::getpid()) + "-" +
-               std::to_string(counter++);
+        temp = directory + "/" + TempNameFor(BaseNameOf(target), counter++);
         fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST)
             return fail(errno);

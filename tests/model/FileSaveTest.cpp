@@ -350,6 +350,27 @@ TEST_F(FileSave, PipesAndDevicesAreWrittenIntoNotReplaced)
     EXPECT_TRUE(fs::is_character_file("/dev/null"));
 }
 
+TEST_F(FileSave, LongFileNamesCanBeSaved)
+{
+    CKalvexDoc doc;
+    FillRealisticDocument(doc);
+    // 250 bytes, the last ones two-byte characters so that a shortened new
+    // file name has to end between characters.
+    std::string name(240, 'n');
+    for (int i = 0; i < 3; ++i)
+        name += "\xC3\xA9";  // é
+    name += ".zt2";
+    ASSERT_EQ(name.size(), 250u);
+    const fs::path target = dir / name;
+    const CFileResult created = SaveDocumentFile(target.string(), doc);
+    ASSERT_TRUE(created.ok) << created.message;
+    doc.BranchAt(0).name = "replaced";
+    const CFileResult replaced = SaveDocumentFile(target.string(), doc);
+    ASSERT_TRUE(replaced.ok) << replaced.message;
+    EXPECT_EQ(Contents(target), WriteDocumentBytes(doc));
+    EXPECT_TRUE(Others({name}).empty());
+}
+
 TEST_F(FileSave, WriteProtectedFileIsNotReplaced)
 {
     if (::geteuid() == 0)
