@@ -31,6 +31,7 @@ public:
         err << "The following errors were found in the input data:\n";
         for (const std::string& error : errors)
             err << error << "\n";
+        err << "Please correct these errors before executing the calculation routine again.\n";
     }
 
 private:

@@ -401,10 +401,12 @@ TEST_F(CliCommands, DataErrorsStopTheRunWithStatusOne)
               "Branch 1 - Shaft:\n"
               "The following errors were found in the input data:\n"
               "Change in depth must be less than or equal to length.\n"
+              "Please correct these errors before executing the calculation routine again.\n"
               "Branch 3 - Drift:\n"
               "The following errors were found in the input data:\n"
               "Ouput interval must be less than or equal to length.\n"
-              "Wet bulb must be less than or equal to dry bulb.\n");
+              "Wet bulb must be less than or equal to dry bulb.\n"
+              "Please correct these errors before executing the calculation routine again.\n");
     EXPECT_TRUE(r.out.empty());
     EXPECT_FALSE(fs::exists(Path("out.zt2")));
     EXPECT_FALSE(fs::exists(Path("out.json")));
@@ -417,7 +419,8 @@ TEST_F(CliCommands, DataErrorsStopTheRunWithStatusOne)
               "The following errors were found in the input data:\n"
               "1 - Shaft: Change in depth must be less than or equal to length.\n"
               "3 - Drift: Ouput interval must be less than or equal to length.\n"
-              "3 - Drift: Wet bulb must be less than or equal to dry bulb.\n");
+              "3 - Drift: Wet bulb must be less than or equal to dry bulb.\n"
+              "Please correct these errors before executing the calculation routine again.\n");
 
     // The valid branch alone runs.
     EXPECT_EQ(Cli({"run", path, "--branch", "2"}).status, 0);
