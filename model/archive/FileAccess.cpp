@@ -51,11 +51,17 @@ std::string BaseNameOf(const std::string& path)
 std::string TempNameFor(const std::string& base, unsigned number)
 {
     constexpr std::size_t kMaxName = 255;
-    const std::string suffix = ".save-" + std::to_string(::getpid()) + "-" + std::to_string(number);
+    std::string suffix = ".save-";
+    suffix += std::to_string(::getpid());
+    suffix += '-';
+    suffix += std::to_string(number);
     std::size_t keep = std::min(base.size(), kMaxName - 1 - suffix.size());
     while (keep > 0 && keep < base.size() && (static_cast<unsigned char>(base[keep]) & 0xC0) == 0x80)
         --keep;
-    return "." + base.substr(0, keep) + suffix;
+    std::string name = ".";
+    name.append(base, 0, keep);
+    name += suffix;
+    return name;
 }
 
 void CloseQuietly(int fd)
@@ -231,7 +237,9 @@ bool ReplaceFile(const std::string& path, const std::vector<std::uint8_t>& bytes
     std::string temp;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = directory + "/" + TempNameFor(BaseNameOf(target), counter++);
+        temp = directory;
+        temp += '/';
+        temp += TempNameFor(BaseNameOf(target), counter++);
         fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST)
             return fail(errno);
