@@ -144,7 +144,11 @@ std::string ResultsCsv(const CKalvexDoc& doc, const std::vector<int>& branchInde
         const CKalvexBranch& branch = doc.BranchAt(index);
         if (b > 0)
             csv += "\n";
-        csv += "Branch," + std::to_string(index + 1) + "," + CsvField(branch.name) + "\n";
+        csv += "Branch,";
+        csv += std::to_string(index + 1);
+        csv += ',';
+        csv += CsvField(branch.name);
+        csv += '\n';
         for (std::uint16_t id = kFirstResultColumn; id <= kLastResultColumn; ++id) {
             csv += CsvField(ColumnHeading(id));
             csv += id == kLastResultColumn ? "\n" : ",";
@@ -153,13 +157,16 @@ std::string ResultsCsv(const CKalvexDoc& doc, const std::vector<int>& branchInde
             const CResultInterval& row = branch.ResultAt(r);
             csv += std::to_string(r + 1);
             if (row.isMessage) {
-                csv += "," + CsvField(row.messageText) + "\n";
+                csv += ',';
+                csv += CsvField(row.messageText);
+                csv += '\n';
                 continue;
             }
             for (std::uint16_t id = kFirstResultColumn + 1; id <= kLastResultColumn; ++id) {
                 std::string text;
                 branch.GetResultText(id, text, r);
-                csv += "," + CsvField(text);
+                csv += ',';
+                csv += CsvField(text);
             }
             csv += "\n";
         }
