@@ -42,13 +42,42 @@ TEST(FileText, Cp1252CodecCoversEveryByte)
     std::string back;
     ASSERT_TRUE(Utf8ToCp1252(utf8, back));
     EXPECT_EQ(back, all);
-    EXPECT_EQ(Cp1252ToUtf8("\x80\x9F\xE9\xB0"), "\u20AC\u0178\u00E9\u00B0");
-    EXPECT_EQ(Cp1252ToUtf8("\x81\x8D"), "\u0081\u008D");  // undefined bytes keep their number
+    EXPECT_EQ(Cp1252ToUtf8("\xE9\xB0"), "\u00E9\u00B0");
 
     std::string out = "unchanged";
     EXPECT_FALSE(Utf8ToCp1252("\u03A9", out));
     EXPECT_FALSE(Utf8ToCp1252("\u0080", out));  // a C1 control the code page maps elsewhere
     EXPECT_EQ(out, "unchanged");
+}
+
+TEST(FileText, Cp1252HighControlsAreTheWindowsTable)
+{
+    // Bytes 80 to 9F as Windows-1252 defines them; the five bytes it leaves
+    // undefined (81, 8D, 8F, 90, 9D) keep their own number.
+    constexpr char32_t windows1252[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 80-87
+        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  // 88-8F
+        0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90-97
+        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98-9F
+    };
+    auto utf8 = [](char32_t c) {
+        std::string text;
+        if (c < 0x800) {
+            text += static_cast<char>(0xC0 | (c >> 6));
+        } else {
+            text += static_cast<char>(0xE0 | (c >> 12));
+            text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        }
+        text += static_cast<char>(0x80 | (c & 0x3F));
+        return text;
+    };
+    for (int i = 0; i < 32; ++i) {
+        const std::string byte(1, static_cast<char>(0x80 + i));
+        EXPECT_EQ(Cp1252ToUtf8(byte), utf8(windows1252[i])) << std::hex << 0x80 + i;
+        std::string back;
+        ASSERT_TRUE(Utf8ToCp1252(utf8(windows1252[i]), back)) << std::hex << 0x80 + i;
+        EXPECT_EQ(back, byte) << std::hex << 0x80 + i;
+    }
 }
 
 TEST(FileText, NamesWithinWindows1252AreEightBit)
