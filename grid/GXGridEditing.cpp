@@ -54,21 +54,27 @@ void CGXGridView::EditorClosed(QWidget* editor)
 
 void CGXGridView::CloseEditor()
 {
+    if (DiscardEditor() && !m_destroying)
+        m_table->setFocus(Qt::OtherFocusReason);
+}
+
+bool CGXGridView::DiscardEditor()
+{
     if (!m_editor)
-        return;
+        return false;
     QLineEdit* editor = m_editor.data();
     const bool hadFocus = QApplication::focusWidget() == editor;
-    // Focus first goes back to the table: a hidden focused editor would
-    // otherwise pass the focus on as if Tab had been pressed.
-    if (hadFocus)
-        m_table->setFocus(Qt::OtherFocusReason);
     CGXTableView* view = m_editView ? m_editView : m_table;
     m_closingEditor = true;
+    // The focus leaves the editor for nowhere: the table taking it would ask
+    // the model about the current cell (which may be going), and a hidden
+    // focused editor would pass it on as if Tab had been pressed.
+    if (hadFocus)
+        editor->clearFocus();
     view->CloseEditorWidget(editor);
     m_closingEditor = false;
     EditorClosed(editor);
-    if (hadFocus)
-        m_table->setFocus(Qt::OtherFocusReason);
+    return hadFocus;
 }
 
 void CGXGridView::CancelEditing()
@@ -78,7 +84,7 @@ void CGXGridView::CancelEditing()
 
 bool CGXGridView::TransferCurrentCell()
 {
-    if (!IsEditing())
+    if (!IsEditing() || m_destroying)
         return true;
     if (m_transferring)
         return false;  // a warning of this transfer is on screen
@@ -111,6 +117,8 @@ bool CGXGridView::TransferCurrentCell()
 
 bool CGXGridView::ValidateAndStore(int row, int col, QString text, bool showWarning)
 {
+    if (m_destroying || row < 1 || col < 1 || !InCounts(row, col))
+        return false;  // never a call-back for a cell outside the table
     m_warningText.clear();
     if (!OnValidateCell(row, col, text)) {
         if (showWarning)
@@ -311,6 +319,27 @@ bool CGXGridView::CanRedo() const
 void CGXGridView::RecordUndo(CGXUndoStep step)
 {
     CGXGridRuntime::Of(*m_param).history.Record(std::move(step));
+}
+
+void CGXGridView::DropUndoOutsideCounts()
+{
+    const int rows = m_rowCount;
+    const int cols = m_colCount;
+    CGXGridRuntime::Of(*m_param).history.DropUnfit([rows, cols](const CGXUndoStep& step) {
+        for (const CGXUndoAction& action : step.actions) {
+            if (const auto* cell = std::get_if<CGXUndoCell>(&action)) {
+                if (cell->row < 1 || cell->row > rows || cell->col < 1 || cell->col > cols)
+                    return false;
+            } else {
+                const auto& move = std::get<CGXUndoMove>(action);
+                const int count = move.rows ? rows : cols;
+                const int last = std::max(move.to, move.dest + (move.to - move.from));
+                if (std::min(move.from, move.dest) < 1 || last > count)
+                    return false;
+            }
+        }
+        return true;
+    });
 }
 
 bool CGXGridView::Undo()

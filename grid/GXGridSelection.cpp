@@ -67,6 +67,8 @@ bool CGXGridView::GetTopLeftVisibleCell(int& row, int& col) const
 
 bool CGXGridView::CanChangeCurrentCell()
 {
+    if (m_destroying)
+        return true;
     if (m_blockSelection)
         return false;
     if (!IsEditing() || TransferCurrentCell())

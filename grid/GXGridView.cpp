@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <initializer_list>
 
 namespace {
 
@@ -99,12 +100,17 @@ CGXGridView::CGXGridView(QWidget* parent) : QWidget(parent)
 
 CGXGridView::~CGXGridView()
 {
-    // Take the tables down while this object is whole: their last signals
-    // (selection cleared, sections gone) must not reach a half-destroyed grid.
-    if (m_editor && m_editView)
-        m_editView->CloseEditorWidget(m_editor.data());
+    // The deriving view is gone and the parameter object may be too: a
+    // pending edit is dropped without storing, and nothing that follows may
+    // reach a call-back or the parameter object. Take the tables down while
+    // this object is whole: their last signals must not reach a
+    // half-destroyed grid.
+    m_destroying = true;
+    blockSignals(true);  // currentCellChanged and hints would reach the deriving view's slots
+    DiscardEditor();
     m_editor = nullptr;
-    disconnect(m_selection, nullptr, this, nullptr);
+    for (QObject* sender : std::initializer_list<QObject*>{m_selection, m_hHeader, m_vHeader, m_frozenHeader, m_model})
+        disconnect(sender, nullptr, this, nullptr);
     delete m_table;  // with the frozen part and the headers
     m_table = nullptr;
     m_frozen = nullptr;
@@ -155,9 +161,13 @@ void CGXGridView::SetRowCount(int rows)
     rows = std::max(rows, 0);
     if (rows == m_rowCount)
         return;
-    if (IsEditing() && m_editRow > rows)
-        CancelEditing();
+    // No call-back may be asked about the rows going away: an editor on them
+    // closes without storing and without a focus change, and the focus comes
+    // back only when the model has shrunk.
+    const bool refocus = IsEditing() && m_editRow > rows && DiscardEditor();
+    m_rowLimit = rows;
     m_model->ChangeRowCount(m_rowCount, rows, m_rowCount);
+    m_rowLimit = -1;
     for (auto it = m_covered.begin(); it != m_covered.end();) {
         if (it->second.top > rows) {
             it = m_covered.erase(it);
@@ -168,6 +178,9 @@ void CGXGridView::SetRowCount(int rows)
     }
     ApplyRowHeights();
     ApplySpans();
+    DropUndoOutsideCounts();
+    if (refocus)
+        m_table->setFocus(Qt::OtherFocusReason);
 }
 
 void CGXGridView::SetColCount(int cols)
@@ -175,9 +188,10 @@ void CGXGridView::SetColCount(int cols)
     cols = std::max(cols, 0);
     if (cols == m_colCount)
         return;
-    if (IsEditing() && m_editCol > cols)
-        CancelEditing();
+    const bool refocus = IsEditing() && m_editCol > cols && DiscardEditor();
+    m_colLimit = cols;
     m_model->ChangeColCount(m_colCount, cols, m_colCount);
+    m_colLimit = -1;
     for (auto it = m_covered.begin(); it != m_covered.end();) {
         if (it->second.left > cols) {
             it = m_covered.erase(it);
@@ -188,6 +202,16 @@ void CGXGridView::SetColCount(int cols)
     }
     ApplyLayout();
     ApplySpans();
+    DropUndoOutsideCounts();
+    if (refocus)
+        m_table->setFocus(Qt::OtherFocusReason);
+}
+
+bool CGXGridView::InCounts(int row, int col) const
+{
+    const int rows = m_rowLimit >= 0 ? std::min(m_rowCount, m_rowLimit) : m_rowCount;
+    const int cols = m_colLimit >= 0 ? std::min(m_colCount, m_colLimit) : m_colCount;
+    return row >= 0 && row <= rows && col >= 0 && col <= cols;
 }
 
 namespace {
@@ -213,6 +237,10 @@ bool CGXGridView::InsertRows(int before, int count)
 {
     if (before < 1 || before > m_rowCount + 1 || count < 1)
         return false;
+    // The editor and the current cell move with their row (the table keeps
+    // them on persistent indexes); so does the row the edit is stored to.
+    if (IsEditing() && m_editRow >= before)
+        m_editRow += count;
     ShiftKeys(m_param->rowHeights, before, count, 0);
     std::map<std::pair<int, int>, CGXRange> covered;
     for (auto [key, range] : m_covered) {
@@ -235,9 +263,11 @@ bool CGXGridView::RemoveRows(int from, int to)
 {
     if (from < 1 || to > m_rowCount || from > to)
         return false;
-    if (IsEditing() && m_editRow >= from)
-        CancelEditing();
     const int count = to - from + 1;
+    // Removing the edited row drops the edit; an edit below moves up.
+    const bool refocus = IsEditing() && m_editRow >= from && m_editRow <= to && DiscardEditor();
+    if (IsEditing() && m_editRow > to)
+        m_editRow -= count;
     ShiftKeys(m_param->rowHeights, from, -count, to);
     std::map<std::pair<int, int>, CGXRange> covered;
     for (auto [key, range] : m_covered) {
@@ -255,9 +285,14 @@ bool CGXGridView::RemoveRows(int from, int to)
             covered[{range.top, range.left}] = range;
     }
     m_covered = std::move(covered);
+    m_rowLimit = m_rowCount - count;
     m_model->RemoveRows(from, to, m_rowCount);
+    m_rowLimit = -1;
     ApplyRowHeights();
     ApplySpans();
+    DropUndoOutsideCounts();
+    if (refocus)
+        m_table->setFocus(Qt::OtherFocusReason);
     return true;
 }
 
@@ -502,7 +537,7 @@ void CGXGridView::CheckHeaderHeight()
 
 void CGXGridView::OnSectionResized(Qt::Orientation orientation, int logical, int newSize)
 {
-    if (m_applying)
+    if (m_applying || m_destroying)
         return;
     m_applying = true;
     if (orientation == Qt::Horizontal) {
@@ -675,9 +710,9 @@ void CGXGridView::ApplySpans()
 CGXStyle CGXGridView::LookupStyle(int row, int col) const
 {
     CGXStyle style;
-    if (row < 0 || row > m_rowCount || col < 0 || col > m_colCount) {
+    if (m_destroying || !InCounts(row, col)) {
         style.editable = false;
-        return style;  // outside the grid: nothing to ask the owner
+        return style;  // outside the grid (or going): nothing to ask the owner
     }
     const bool header = row == 0 || col == 0;
     if (header)

@@ -324,6 +324,11 @@ private:
     void EditorOpened(QLineEdit* editor, int row, int col, CGXTableView* view);
     void EditorClosed(QWidget* editor);
     void CloseEditor();
+    // Closes the editor without storing and without giving the table the
+    // focus (no call-back runs); true when the editor had the focus.
+    bool DiscardEditor();
+    // Inside the counts (and inside the counts being shrunk to).
+    bool InCounts(int row, int col) const;
     bool HandleEditorKey(QKeyEvent* event);
     bool ProcessKey(QKeyEvent* event);  // call-back, then grid keys; true when handled
     bool ValidateAndStore(int row, int col, QString text, bool showWarning);
@@ -335,6 +340,9 @@ private:
     bool DoMove(bool rows, int from, int to, int dest, bool record);
     void CompleteMove(bool rows, int from, int to, int dest);
     void RecordUndo(CGXUndoStep step);
+    // After the counts shrank: forgets the undo and redo steps that reach
+    // outside the table.
+    void DropUndoOutsideCounts();
     bool ApplyStep(const CGXUndoStep& step, bool undo);
 
     // Find
@@ -374,6 +382,9 @@ private:
     QString m_warningText;
     bool m_transferring = false;
     bool m_closingEditor = false;
+    bool m_destroying = false;  // no call-back and no parameter object from here on
+    int m_rowLimit = -1;        // while the counts shrink: the new counts
+    int m_colLimit = -1;
 
     std::map<std::pair<int, int>, CGXRange> m_covered;  // keyed by top-left (row, col)
 

@@ -197,6 +197,8 @@ QItemSelectionModel::SelectionFlags CGXTableView::selectionCommand(const QModelI
                                                                    const QEvent* event) const
 {
     // Header clicks come without an event; cell clicks and keys with one.
+    if (m_grid->m_destroying)
+        return QItemSelectionModel::NoUpdate;
     if (event && !m_grid->GetParam()->allowSelectCells) {
         if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress)
             return QItemSelectionModel::Clear;

@@ -1,5 +1,7 @@
 #include "GXUndoHistory.h"
 
+#include <initializer_list>
+#include <iterator>
 #include <utility>
 
 void CGXUndoHistory::Record(CGXUndoStep step)
@@ -51,6 +53,19 @@ void CGXUndoHistory::Empty()
 {
     undoSteps.clear();
     redoSteps.clear();
+}
+
+void CGXUndoHistory::DropUnfit(const std::function<bool(const CGXUndoStep&)>& fits)
+{
+    // Both lists hold the next step to take at the back; a step further to
+    // the front can only be taken after the ones behind it.
+    for (std::vector<CGXUndoStep>* steps : {&undoSteps, &redoSteps}) {
+        auto keepFrom = steps->begin();
+        for (auto it = steps->begin(); it != steps->end(); ++it)
+            if (!fits(*it))
+                keepFrom = std::next(it);
+        steps->erase(steps->begin(), keepFrom);
+    }
 }
 
 CGXGridRuntime& CGXGridRuntime::Of(CGXGridParam& param)

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <cstddef>
+#include <functional>
 #include <variant>
 #include <vector>
 
@@ -48,6 +49,9 @@ public:
     void RestoreUndo(CGXUndoStep step);
     void RestoreRedo(CGXUndoStep step);
     void Empty();
+    // Forgets the steps `fits` rejects, with every step that can only be
+    // undone (or redone) after them.
+    void DropUnfit(const std::function<bool(const CGXUndoStep&)>& fits);
 
     void Enable(bool on) { enabled = on; }
     bool IsEnabled() const { return enabled; }

@@ -1,0 +1,215 @@
+// The grid when the table under it changes: counts shrinking or rows
+// inserted while a cell is edited, the undo history after a shrink, a grid
+// destroyed with a pending edit, and damaged or extreme sizes.
+#include "GXGridView.h"
+#include "GXUndoHistory.h"
+#include "GridParam.h"
+#include "GridTestSupport.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+// A view over a plain table of texts that refuses (by throwing, as an
+// owner indexing its records would) any question about a cell it does not
+// have, and counts every call-back.
+class StrictTable : public CGXGridView {
+public:
+    StrictTable(int rows, int cols, CGXGridParam* param = nullptr)
+    {
+        if (param)
+            AttachParam(param);
+        Resize(rows, cols);
+    }
+
+    void Resize(int rows, int cols)
+    {
+        cells.assign(static_cast<std::size_t>(rows), std::vector<QString>(static_cast<std::size_t>(cols)));
+        for (int r = 0; r < rows; ++r)
+            for (int c = 0; c < cols; ++c)
+                cells[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = QString("r%1c%2").arg(r + 1).arg(c + 1);
+        SetRowCount(rows);
+        SetColCount(cols);
+    }
+    // The owner drops its records first, then tells the grid.
+    void Shrink(int rows, int cols)
+    {
+        cells.resize(static_cast<std::size_t>(rows));
+        for (auto& row : cells)
+            row.resize(static_cast<std::size_t>(cols));
+        SetRowCount(rows);
+        SetColCount(cols);
+    }
+    QString& Cell(int row, int col) { return cells.at(static_cast<std::size_t>(row - 1)).at(static_cast<std::size_t>(col - 1)); }
+
+    std::vector<std::vector<QString>> cells;
+    int calls = 0;  // call-backs of any kind
+    std::vector<std::pair<int, int>> stores;
+
+protected:
+    bool GetStyleRowCol(int row, int col, CGXStyle& style) const override
+    {
+        ++const_cast<StrictTable*>(this)->calls;
+        if (row == 0 || col == 0)
+            return false;
+        style.value = cells.at(static_cast<std::size_t>(row - 1)).at(static_cast<std::size_t>(col - 1));
+        return true;
+    }
+    bool StoreStyleRowCol(int row, int col, const QString& text) override
+    {
+        ++calls;
+        stores.emplace_back(row, col);
+        Cell(row, col) = text;
+        return true;
+    }
+    bool OnValidateCell(int, int, QString&) override
+    {
+        ++calls;
+        return true;
+    }
+};
+
+void TypeInto(CGXGridView& grid, int row, int col, const QString& text)
+{
+    ClickCell(grid, row, col);
+    TypeKeys(grid, text);
+}
+
+}  // namespace
+
+TEST(GridCountChange, ShrinkingUnderTheEditorAsksNothingAboutRemovedCells)
+{
+    FeedbackCatcher feedback;
+    StrictTable table(5, 3);
+    ShowGrid(table);
+    // Rows: the edited last row goes; the edit is dropped, not stored.
+    TypeInto(table, 5, 3, "X");
+    ASSERT_TRUE(table.IsEditing());
+    EXPECT_NO_THROW(table.Shrink(2, 3));
+    EXPECT_FALSE(table.IsEditing());
+    EXPECT_TRUE(table.stores.empty());
+    EXPECT_TRUE(table.TableView()->hasFocus());  // the table has the focus back
+    EXPECT_NO_THROW(QApplication::processEvents());
+    int row = 0;
+    int col = 0;
+    ASSERT_TRUE(table.GetCurrentCell(row, col));
+    EXPECT_LE(row, 2);
+
+    // Columns, and every record at once.
+    TypeInto(table, 2, 3, "Y");
+    EXPECT_NO_THROW(table.Shrink(2, 1));
+    EXPECT_FALSE(table.IsEditing());
+    TypeInto(table, 1, 1, "Z");
+    EXPECT_NO_THROW(table.Shrink(0, 1));
+    EXPECT_NO_THROW(QApplication::processEvents());
+    EXPECT_TRUE(table.stores.empty());
+    EXPECT_EQ(feedback.beeps, 0);
+}
+
+TEST(GridCountChange, InsertedRowsMoveTheEditToItsRecord)
+{
+    FeedbackCatcher feedback;
+    StrictTable table(5, 2);
+    ShowGrid(table);
+    TypeInto(table, 3, 1, "EDITED");
+    ASSERT_TRUE(table.IsEditing());
+    table.cells.insert(table.cells.begin(), {"new", "new"});
+    ASSERT_TRUE(table.InsertRows(1, 1));
+    int row = 0;
+    int col = 0;
+    ASSERT_TRUE(table.GetCurrentCell(row, col));
+    EXPECT_EQ(row, 4);
+    ASSERT_TRUE(table.IsEditing());
+    PressKey(table, Qt::Key_Return);
+    EXPECT_EQ(table.Cell(4, 1), QString("EDITED"));  // the record that was edited
+    EXPECT_EQ(table.Cell(3, 1), QString("r2c1"));
+    EXPECT_EQ(table.Cell(1, 1), QString("new"));
+
+    // Removing rows above moves it up; removing the edited row drops it.
+    TypeInto(table, 5, 2, "MOVED");
+    table.cells.erase(table.cells.begin(), table.cells.begin() + 2);
+    ASSERT_TRUE(table.RemoveRows(1, 2));
+    PressKey(table, Qt::Key_Return);
+    EXPECT_EQ(table.Cell(3, 2), QString("MOVED"));
+    const auto storesBefore = table.stores.size();
+    TypeInto(table, 2, 2, "GONE");
+    table.cells.erase(table.cells.begin() + 1);
+    EXPECT_NO_THROW(table.RemoveRows(2, 2));
+    EXPECT_FALSE(table.IsEditing());
+    EXPECT_EQ(table.stores.size(), storesBefore);
+    EXPECT_EQ(feedback.beeps, 0);
+}
+
+TEST(GridCountChange, UndoStepsOutsideTheShrunkTableAreDropped)
+{
+    FeedbackCatcher feedback;
+    StrictTable table(6, 2);
+    ShowGrid(table);
+    TypeInto(table, 2, 1, "first");
+    PressKey(table, Qt::Key_Return);
+    TypeInto(table, 6, 1, "second");
+    PressKey(table, Qt::Key_Return);
+    TypeInto(table, 3, 2, "third");
+    PressKey(table, Qt::Key_Return);
+    ASSERT_EQ(CGXGridRuntime::Of(*table.GetParam()).history.UndoCount(), 3U);
+    table.Shrink(4, 2);
+    // The step on row 6 and the one before it (which can only be undone after
+    // it) are gone; the later one still works.
+    EXPECT_EQ(CGXGridRuntime::Of(*table.GetParam()).history.UndoCount(), 1U);
+    EXPECT_TRUE(table.Undo());
+    EXPECT_EQ(table.Cell(3, 2), QString("r3c2"));
+    EXPECT_FALSE(table.CanUndo());
+    EXPECT_TRUE(table.CanRedo());
+    EXPECT_FALSE(table.Undo());
+
+    // Moves too: a recorded move of rows 3-4 to row 1 does not fit three
+    // rows; a move of columns does not care about rows.
+    table.EmptyUndoHistory();
+    CGXUndoHistory& history = CGXGridRuntime::Of(*table.GetParam()).history;
+    history.Record({{CGXUndoMove{false, 1, 1, 2}}});
+    history.Record({{CGXUndoMove{true, 3, 4, 1}}});
+    history.Record({{CGXUndoMove{true, 1, 1, 2}}});
+    table.Shrink(3, 2);
+    EXPECT_EQ(history.UndoCount(), 1U);
+    table.Shrink(3, 1);
+    EXPECT_EQ(history.UndoCount(), 1U);  // the row move needs no second column
+    EXPECT_TRUE(table.Undo());
+    EXPECT_FALSE(table.CanUndo());
+}
+
+TEST(GridDestruction, PendingEditIsDroppedWithoutStoringOrTouchingTheParam)
+{
+    FeedbackCatcher feedback;
+    {
+        // The parameter object outlives the grid: nothing is stored or recorded.
+        auto param = CGXGridView::CreateParam();
+        auto* table = new StrictTable(3, 3, param.get());
+        ShowGrid(*table);
+        TypeInto(*table, 1, 1, "x");
+        ASSERT_TRUE(table->IsEditing());
+        table->ShowFindDialog();
+        delete table;
+        EXPECT_FALSE(CGXGridRuntime::Of(*param).history.CanUndo());
+    }
+    {
+        // The document (and its parameter object) goes first, as when a
+        // window closes: the grid must not use it any more (ASan build).
+        auto param = CGXGridView::CreateParam();
+        auto* table = new StrictTable(3, 3, param.get());
+        ShowGrid(*table);
+        TypeInto(*table, 2, 2, "y");
+        ASSERT_TRUE(table->IsEditing());
+        param.reset();
+        delete table;
+    }
+    EXPECT_EQ(feedback.beeps, 0);
+    EXPECT_TRUE(feedback.warnings.isEmpty());
+}
