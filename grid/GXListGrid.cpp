@@ -43,7 +43,11 @@ void CGXListGrid::SetColumnAlignment(int col, Qt::Alignment horizontal)
 {
     if (col < 1 || col > GetColCount())
         return;
-    m_alignments[static_cast<std::size_t>(col)] = horizontal;
+    // SetColCount may have given the list more columns than titles.
+    const auto index = static_cast<std::size_t>(col);
+    if (index >= m_alignments.size())
+        m_alignments.resize(index + 1, Qt::AlignLeft);
+    m_alignments[index] = horizontal;
     RedrawRange(CGXRange::Cols(col, col, GetRowCount()));
 }
 
