@@ -21,6 +21,8 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <initializer_list>
 
 namespace {
@@ -28,6 +30,15 @@ namespace {
 constexpr int kMinZoom = 10;
 constexpr int kMaxZoom = 400;
 constexpr int kMaxPixels = 20000;  // largest row height or column width shown
+constexpr int kMaxStoredSize = 65535;  // the file format keeps sizes in 16 bits
+constexpr int kMaxIndex = 100'000'000;  // largest row or column a stored size may be kept for
+
+// A size as it is stored in the parameter object: at least one pixel and
+// no more than the file can hold.
+std::int32_t StoredSize(long long pixels)
+{
+    return static_cast<std::int32_t>(std::clamp(pixels, 1LL, static_cast<long long>(kMaxStoredSize)));
+}
 
 QString ColumnLetters(int col)
 {
@@ -216,17 +227,22 @@ bool CGXGridView::InCounts(int row, int col) const
 
 namespace {
 
-// Shifts the keys of a per-row map when rows are inserted or removed.
+// Shifts the keys of a per-row map when rows are inserted or removed. The
+// keys may come from a damaged file: one that would leave the range of row
+// numbers is dropped.
 void ShiftKeys(std::map<std::int32_t, std::int32_t>& sizes, int first, int delta, int removedTo)
 {
     std::map<std::int32_t, std::int32_t> shifted;
     for (const auto& [index, size] : sizes) {
-        if (index < first)
+        if (index < first) {
             shifted[index] = size;
-        else if (delta < 0 && index <= removedTo)
             continue;
-        else
-            shifted[index + delta] = size;
+        }
+        if (delta < 0 && index <= removedTo)
+            continue;
+        const long long moved = static_cast<long long>(index) + delta;
+        if (moved >= 0 && moved <= kMaxIndex)
+            shifted[static_cast<std::int32_t>(moved)] = size;
     }
     sizes = std::move(shifted);
 }
@@ -235,7 +251,7 @@ void ShiftKeys(std::map<std::int32_t, std::int32_t>& sizes, int first, int delta
 
 bool CGXGridView::InsertRows(int before, int count)
 {
-    if (before < 1 || before > m_rowCount + 1 || count < 1)
+    if (before < 1 || before > m_rowCount + 1 || count < 1 || count > kMaxIndex - m_rowCount)
         return false;
     // The editor and the current cell move with their row (the table keeps
     // them on persistent indexes); so does the row the edit is stored to.
@@ -380,8 +396,9 @@ int CGXGridView::Zoomed(int pixels) const
 
 int CGXGridView::Unzoomed(int pixels) const
 {
-    const int zoom = GetZoom();
-    return (pixels * 100 + zoom / 2) / zoom;
+    const long long zoom = GetZoom();
+    const long long unzoomed = (static_cast<long long>(pixels) * 100 + zoom / 2) / zoom;
+    return static_cast<int>(std::clamp(unzoomed, 0LL, static_cast<long long>(INT_MAX)));
 }
 
 QFont CGXGridView::ZoomedFont() const
@@ -403,7 +420,7 @@ int CGXGridView::GetDefaultRowHeight() const
 
 void CGXGridView::SetDefaultRowHeight(int height)
 {
-    m_param->defaultRowHeight = std::max(height, 1);
+    m_param->defaultRowHeight = StoredSize(height);
     ApplyLayout();
     SendLayoutHint();
 }
@@ -417,7 +434,7 @@ int CGXGridView::GetDefaultColWidth() const
 
 void CGXGridView::SetDefaultColWidth(int width)
 {
-    m_param->defaultColWidth = std::max(width, 1);
+    m_param->defaultColWidth = StoredSize(width);
     ApplyLayout();
     SendLayoutHint();
 }
@@ -439,9 +456,9 @@ int CGXGridView::GetColWidth(int col) const
 
 void CGXGridView::SetColWidth(int col, int width)
 {
-    if (col < 0)
+    if (col < 0 || col > kMaxIndex)
         return;
-    m_param->columnWidths[col] = std::max(width, 1);
+    m_param->columnWidths[col] = StoredSize(width);
     ApplyLayout();
     SendLayoutHint();
 }
@@ -458,9 +475,9 @@ int CGXGridView::GetStoredRowHeight(int row) const
 
 void CGXGridView::SetRowHeight(int row, int height)
 {
-    if (row < 0)
+    if (row < 0 || row > kMaxIndex)
         return;
-    m_param->rowHeights[row] = std::max(height, 1);
+    m_param->rowHeights[row] = StoredSize(height);
     ApplyRowHeights();
     SendLayoutHint();
 }
@@ -541,10 +558,10 @@ void CGXGridView::OnSectionResized(Qt::Orientation orientation, int logical, int
         return;
     m_applying = true;
     if (orientation == Qt::Horizontal) {
-        m_param->columnWidths[logical + 1] = std::max(1, Unzoomed(newSize));
+        m_param->columnWidths[logical + 1] = StoredSize(Unzoomed(newSize));
         m_frozenHeader->resizeSection(logical, newSize);
     } else {
-        m_param->rowHeights[logical + 1] = std::max(1, Unzoomed(newSize));
+        m_param->rowHeights[logical + 1] = StoredSize(Unzoomed(newSize));
         m_frozen->verticalHeader()->resizeSection(logical, newSize);
     }
     m_applying = false;

@@ -122,6 +122,8 @@ public:
     void SetSelectWholeRows(bool on);
 
     // ---- Sizes (pixels at 100 % zoom) --------------------------------------
+    // Stored sizes (set here or by dragging a header edge) are kept to
+    // 1 ... 65535, what the file holds; negative rows or columns are ignored.
     int GetDefaultRowHeight() const;
     void SetDefaultRowHeight(int height);
     int GetDefaultColWidth() const;
@@ -190,7 +192,10 @@ public:
     // Pastes tab-separated text from the clipboard at the top-left of the
     // selection (or the current cell) into editable cells, each validated and
     // stored through the call-backs; stops at the first refused cell, which
-    // becomes current. One undo step. True when every cell was taken.
+    // becomes current. Cells beyond the table's edge and read-only cells are
+    // skipped. One undo step. False when a cell was refused (or there was
+    // nothing to paste or nowhere to paste it); true otherwise, also when
+    // cells were skipped.
     bool CanPaste() const;
     bool Paste();
     bool PasteText(const QString& text);

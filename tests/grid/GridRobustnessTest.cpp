@@ -2,17 +2,21 @@
 // inserted while a cell is edited, the undo history after a shrink, a grid
 // destroyed with a pending edit, and damaged or extreme sizes.
 #include "GXGridView.h"
+#include "GXListGrid.h"
 #include "GXUndoHistory.h"
 #include "GridParam.h"
 #include "GridTestSupport.h"
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdint>
+#include <map>
 #include <stdexcept>
 #include <vector>
 
@@ -212,4 +216,71 @@ TEST(GridDestruction, PendingEditIsDroppedWithoutStoringOrTouchingTheParam)
     }
     EXPECT_EQ(feedback.beeps, 0);
     EXPECT_TRUE(feedback.warnings.isEmpty());
+}
+
+TEST(GridDamagedParam, RowKeysAtTheEndOfTheRangeAreDroppedOnInsert)
+{
+    CGXGridParam param;
+    param.rowHeights = {{1, 40}, {3, 50}, {INT_MAX, 3}, {INT_MAX - 1, 4}};
+    StrictTable table(4, 2, &param);
+    table.cells.insert(table.cells.begin(), {"a", "b"});
+    ASSERT_TRUE(table.InsertRows(1, 2));  // no signed overflow (UBSan build)
+    EXPECT_EQ(param.rowHeights, (std::map<std::int32_t, std::int32_t>{{3, 40}, {5, 50}}));
+    EXPECT_EQ(table.GetStoredRowHeight(3), 40);
+    EXPECT_FALSE(table.InsertRows(1, INT_MAX));  // a count past any table is refused
+    EXPECT_EQ(table.GetRowCount(), 6);
+}
+
+TEST(GridDamagedParam, StoredSizesStayInTheFileRange)
+{
+    StrictTable table(3, 3);
+    ShowGrid(table);
+    CGXGridParam& param = *table.GetParam();
+    table.SetColWidth(1, 1'000'000);
+    EXPECT_EQ(param.columnWidths[1], 65535);
+    table.SetRowHeight(2, -5);
+    EXPECT_EQ(param.rowHeights[2], 1);
+    table.SetDefaultRowHeight(INT_MAX);
+    EXPECT_EQ(param.defaultRowHeight, 65535);
+    table.SetDefaultColWidth(70000);
+    EXPECT_EQ(param.defaultColWidth, 65535);
+    table.SetColWidth(-1, 50);
+    table.SetRowHeight(-2, 50);
+    EXPECT_EQ(param.columnWidths.count(-1), 0U);
+    EXPECT_EQ(param.rowHeights.count(-2), 0U);
+
+    // At 10 % a column edge dragged to 6554 pixels would be 65540 at 100 %.
+    table.SetDefaultColWidth(80);
+    table.SetZoom(10);
+    table.TableView()->horizontalHeader()->resizeSection(1, 6554);
+    EXPECT_EQ(param.columnWidths[2], 65535);
+    table.TableView()->horizontalHeader()->resizeSection(1, 50);
+    EXPECT_EQ(param.columnWidths[2], 500);
+}
+
+TEST(ListGridColumns, AlignmentOfAColumnBeyondTheTitles)
+{
+    CGXListGrid list;
+    list.SetColumnTitles({"A"});
+    list.SetColCount(4);
+    list.AppendListRow({"1", "2", "3", "4"});
+    list.SetColumnAlignment(4, Qt::AlignRight);  // heap overflow before (ASan build)
+    list.SetColumnAlignment(5, Qt::AlignRight);  // beyond the columns: ignored
+    EXPECT_EQ(list.LookupStyle(1, 4).horizontal, Qt::AlignRight);
+    EXPECT_EQ(list.LookupStyle(1, 3).horizontal, Qt::AlignLeft);
+}
+
+TEST(GridPaste, CellsBeyondTheEdgeAreSkippedAndThePasteStillSucceeds)
+{
+    FeedbackCatcher feedback;
+    StrictTable table(3, 3);
+    ShowGrid(table);
+    ClickCell(table, 2, 2);
+    EXPECT_TRUE(table.PasteText("a\tb\tc\r\nd\te\tf\r\ng\th\ti\r\n"));
+    EXPECT_EQ(table.stores.size(), 4U);
+    EXPECT_EQ(table.Cell(2, 2), QString("a"));
+    EXPECT_EQ(table.Cell(3, 3), QString("e"));
+    EXPECT_EQ(CGXGridRuntime::Of(*table.GetParam()).history.UndoCount(), 1U);
+    EXPECT_TRUE(table.Undo());
+    EXPECT_EQ(table.Cell(3, 3), QString("r3c3"));
 }
