@@ -672,26 +672,37 @@ void CGXGridView::SetCoveredCells(int row, int col, int toRow, int toCol)
     toCol = std::min(toCol, m_colCount);
     if (row > toRow || col > toCol)
         return;
-    const CGXRange range = CGXRange::Cells(row, col, toRow, toCol);
-    for (auto it = m_covered.begin(); it != m_covered.end();) {
+    // Only the coverings that start in rows that can reach this range are
+    // looked at, and only the tables' spans that change are touched: a view
+    // covering many rows one by one costs in proportion to them.
+    for (auto it = CoveringsFrom(row); it != m_covered.end() && it->first.first <= toRow;) {
         const CGXRange& other = it->second;
-        const bool overlaps = !(other.bottom < row || other.top > toRow || other.right < col || other.left > toCol);
-        it = overlaps ? m_covered.erase(it) : std::next(it);
+        const bool overlaps = !(other.bottom < row || other.right < col || other.left > toCol);
+        if (!overlaps) {
+            ++it;
+            continue;
+        }
+        for (CGXTableView* view : {m_table, m_frozen})
+            view->setSpan(other.top - 1, other.left - 1, 1, 1);  // removes the span
+        it = m_covered.erase(it);
     }
-    if (range.RowCount() > 1 || range.ColCount() > 1)
+    const CGXRange range = CGXRange::Cells(row, col, toRow, toCol);
+    if (range.RowCount() > 1 || range.ColCount() > 1) {
         m_covered[{row, col}] = range;
-    ApplySpans();
+        m_coveredMaxRows = std::max(m_coveredMaxRows, range.RowCount());
+        for (CGXTableView* view : {m_table, m_frozen})
+            view->setSpan(row - 1, col - 1, range.RowCount(), range.ColCount());
+    }
 }
 
 void CGXGridView::RemoveCoveredCells(int row, int col)
 {
-    for (auto it = m_covered.begin(); it != m_covered.end(); ++it) {
-        if (it->second.Contains(row, col)) {
-            m_covered.erase(it);
-            ApplySpans();
-            return;
-        }
-    }
+    const auto it = FindCovering(row, col);
+    if (it == m_covered.end())
+        return;
+    for (CGXTableView* view : {m_table, m_frozen})
+        view->setSpan(it->second.top - 1, it->second.left - 1, 1, 1);
+    m_covered.erase(it);
 }
 
 void CGXGridView::RemoveAllCoveredCells()
@@ -704,17 +715,34 @@ void CGXGridView::RemoveAllCoveredCells()
 
 bool CGXGridView::GetCoveredCells(int row, int col, CGXRange& range) const
 {
-    for (const auto& [key, covered] : m_covered) {
-        if (covered.Contains(row, col)) {
-            range = covered;
-            return true;
-        }
-    }
-    return false;
+    const auto it = FindCovering(row, col);
+    if (it == m_covered.end())
+        return false;
+    range = it->second;
+    return true;
+}
+
+CGXGridView::CoveredMap::const_iterator CGXGridView::CoveringsFrom(int row) const
+{
+    // No covering is taller than m_coveredMaxRows: one that starts higher
+    // up cannot reach the row.
+    const long long first = static_cast<long long>(row) - m_coveredMaxRows + 1;
+    return m_covered.lower_bound({static_cast<int>(std::max(first, static_cast<long long>(INT_MIN))), INT_MIN});
+}
+
+CGXGridView::CoveredMap::const_iterator CGXGridView::FindCovering(int row, int col) const
+{
+    for (auto it = CoveringsFrom(row); it != m_covered.end() && it->first.first <= row; ++it)
+        if (it->second.Contains(row, col))
+            return it;
+    return m_covered.end();
 }
 
 void CGXGridView::ApplySpans()
 {
+    m_coveredMaxRows = 1;
+    for (const auto& [key, range] : m_covered)
+        m_coveredMaxRows = std::max(m_coveredMaxRows, range.RowCount());
     for (CGXTableView* view : {m_table, m_frozen}) {
         view->clearSpans();
         for (const auto& [key, range] : m_covered)

@@ -304,7 +304,7 @@ private:
     void ApplyRowHeights();
     void ApplyFrozen();
     void UpdateFrozenGeometry();
-    void ApplySpans();
+    void ApplySpans();  // all spans again, after the coverings moved
     int Zoomed(int pixels) const;
     int Unzoomed(int pixels) const;
     QFont ZoomedFont() const;
@@ -391,7 +391,13 @@ private:
     int m_rowLimit = -1;        // while the counts shrink: the new counts
     int m_colLimit = -1;
 
-    std::map<std::pair<int, int>, CGXRange> m_covered;  // keyed by top-left (row, col)
+    using CoveredMap = std::map<std::pair<int, int>, CGXRange>;
+    CoveredMap m_covered;     // keyed by top-left (row, col)
+    int m_coveredMaxRows = 1;  // no covering has more rows (it may have fewer)
+    // The first covering that may reach `row` (in key order), and the one
+    // that contains a cell (end() when none).
+    CoveredMap::const_iterator CoveringsFrom(int row) const;
+    CoveredMap::const_iterator FindCovering(int row, int col) const;
 
     std::unique_ptr<QPrinter> m_printer;
     CGXFindOptions m_lastFind;

@@ -8,8 +8,10 @@
 #include "GridTestSupport.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QTableView>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -283,4 +285,53 @@ TEST(GridPaste, CellsBeyondTheEdgeAreSkippedAndThePasteStillSucceeds)
     EXPECT_EQ(CGXGridRuntime::Of(*table.GetParam()).history.UndoCount(), 1U);
     EXPECT_TRUE(table.Undo());
     EXPECT_EQ(table.Cell(3, 3), QString("r3c3"));
+}
+
+TEST(GridCoveredCells, AddingAndRemovingKeepsTheTablesSpansInStep)
+{
+    StrictTable table(8, 5);
+    ShowGrid(table);
+    QTableView* view = table.TableView();
+    table.SetCoveredCells(2, 1, 4, 2);  // three rows tall
+    table.SetCoveredCells(6, 1, 6, 5);
+    CGXRange range;
+    ASSERT_TRUE(table.GetCoveredCells(4, 2, range));  // the bottom-right cell of the tall one
+    EXPECT_EQ(range.top, 2);
+    EXPECT_EQ(view->rowSpan(1, 0), 3);
+    EXPECT_EQ(view->columnSpan(5, 0), 5);
+
+    // A new covering replaces the ones it overlaps, even one that starts higher up.
+    table.SetCoveredCells(4, 2, 4, 4);
+    EXPECT_FALSE(table.GetCoveredCells(2, 1, range));
+    EXPECT_EQ(view->rowSpan(1, 0), 1);
+    ASSERT_TRUE(table.GetCoveredCells(4, 3, range));
+    EXPECT_EQ(range.left, 2);
+    EXPECT_EQ(view->columnSpan(3, 1), 3);
+    ASSERT_TRUE(table.GetCoveredCells(6, 5, range));  // untouched
+
+    table.RemoveCoveredCells(4, 4);
+    EXPECT_FALSE(table.GetCoveredCells(4, 2, range));
+    EXPECT_EQ(view->columnSpan(3, 1), 1);
+    EXPECT_EQ(view->columnSpan(5, 0), 5);
+    table.RemoveCoveredCells(1, 1);  // no covering there: nothing happens
+    EXPECT_TRUE(table.GetCoveredCells(6, 1, range));
+}
+
+TEST(GridCoveredCells, CoveringManyRowsOneByOneIsFast)
+{
+    StrictTable table(4000, 6);
+    ShowGrid(table);
+    QElapsedTimer timer;
+    timer.start();
+    for (int r = 1; r <= 4000; r += 2)
+        table.SetCoveredCells(r, 1, r, 6);
+    for (int r = 1; r <= 4000; r += 4)
+        table.RemoveCoveredCells(r, 3);
+    // Rebuilding every span on each call took seconds here.
+    EXPECT_LT(timer.elapsed(), 1000);
+    CGXRange range;
+    EXPECT_TRUE(table.GetCoveredCells(3, 6, range));
+    EXPECT_FALSE(table.GetCoveredCells(1, 6, range));
+    EXPECT_EQ(table.TableView()->columnSpan(2, 0), 6);
+    EXPECT_EQ(table.TableView()->columnSpan(0, 0), 1);
 }
