@@ -3,8 +3,28 @@
 #include "NumberText.h"
 
 namespace {
+
 const char* const kDegree = "\u00B0";
+
+// "<what> at <x> m" followed by ", sensible heat = <kW> kW", written into a
+// reused string so the march allocates nothing once it has grown.
+void PlacedHeatText(std::string& text, const char* what, double location, double sensibleKw)
+{
+    text = what;
+    text += FormatFixed(location, 0);
+    text += " m, sensible heat = ";
+    text += FormatFixed(sensibleKw, 2);
+    text += " kW";
 }
+
+void AppendLatentHeat(std::string& text, double latentKw)
+{
+    text += ", latent heat = ";
+    text += FormatFixed(latentKw, 2);
+    text += " kW";
+}
+
+}  // namespace
 
 std::string CondensationBeginsText(double x)
 {
@@ -30,33 +50,19 @@ std::string DryBulbGuardText(double endDistance, bool tooHot)
 
 void SpotSourceText(std::string& text, double location, double sensibleKw, double latentKw)
 {
-    text = "Spot heat source at ";
-    text += FormatFixed(location, 0);
-    text += " m, sensible heat = ";
-    text += FormatFixed(sensibleKw, 2);
-    text += " kW, latent heat = ";
-    text += FormatFixed(latentKw, 2);
-    text += " kW";
+    PlacedHeatText(text, "Spot heat source at ", location, sensibleKw);
+    AppendLatentHeat(text, latentKw);
 }
 
 void ElectricSourceText(std::string& text, double location, double sensibleKw)
 {
-    text = "Electric heat source at ";
-    text += FormatFixed(location, 0);
-    text += " m, sensible heat = ";
-    text += FormatFixed(sensibleKw, 2);
-    text += " kW";
+    PlacedHeatText(text, "Electric heat source at ", location, sensibleKw);
 }
 
 void DieselSourceText(std::string& text, double location, double sensibleKw, double latentKw)
 {
-    text = "Diesel heat source at ";
-    text += FormatFixed(location, 0);
-    text += " m, sensible heat = ";
-    text += FormatFixed(sensibleKw, 2);
-    text += " kW, latent heat = ";
-    text += FormatFixed(latentKw, 2);
-    text += " kW";
+    PlacedHeatText(text, "Diesel heat source at ", location, sensibleKw);
+    AppendLatentHeat(text, latentKw);
 }
 
 void LinearSourceText(std::string& text, double location, double length, double sensibleKw,
@@ -68,9 +74,8 @@ void LinearSourceText(std::string& text, double location, double length, double 
     text += FormatFixed(length, 0);
     text += " m, sensible heat = ";
     text += FormatFixed(sensibleKw, 2);
-    text += " kW, latent heat = ";
-    text += FormatFixed(latentKw, 2);
     text += " kW";
+    AppendLatentHeat(text, latentKw);
 }
 
 void FanRegText(std::string& text, double location, double pressureKpa, double sensibleKw)
