@@ -1,33 +1,13 @@
 // Calculation intervals per second of the climate engine: one long branch,
 // and a long sequence of such branches, each fed by the one before it.
+#include "AllocationCounter.h"
 #include "KalvexDoc.h"
 #include "SimulationRun.h"
 
 #include <benchmark/benchmark.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
 #include <string>
 #include <vector>
-
-// Counts heap allocations, so the benchmark can show that a run allocates
-// per row and message at most, never per calculation interval. GCC takes
-// the replaced operators' malloc and free for a mismatch once inlined.
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-namespace {
-std::atomic<long> allocations{0};
-}
-
-void* operator new(std::size_t size)
-{
-    allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(size ? size : 1))
-        return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -91,7 +71,7 @@ void BM_LongBranch(benchmark::State& state)
     MakeLongBranch(branch);
     QuietUi ui;
     RunBranch(doc, branch, ui);  // warm: the result list has its capacity
-    const long before = allocations.load();
+    const long before = HeapAllocationCount();
     for (auto _ : state) {
         RunBranch(doc, branch, ui);
         benchmark::DoNotOptimize(branch.ResultList().data());
@@ -99,7 +79,7 @@ void BM_LongBranch(benchmark::State& state)
     const double runs = static_cast<double>(state.iterations());
     state.counters["intervals/s"] =
         benchmark::Counter(runs * kIntervalsPerBranch, benchmark::Counter::kIsRate);
-    state.counters["allocs/run"] = static_cast<double>(allocations.load() - before) / runs;
+    state.counters["allocs/run"] = static_cast<double>(HeapAllocationCount() - before) / runs;
     state.counters["rows"] = branch.ResultCount();
     state.counters["guards"] = static_cast<double>(ui.guardMessages);
 }
@@ -126,7 +106,7 @@ void BM_Sequence(benchmark::State& state)
     doc.sequenceMode = true;
     QuietUi ui;
     ExecuteSequence(doc, ui);
-    const long before = allocations.load();
+    const long before = HeapAllocationCount();
     for (auto _ : state) {
         ExecuteSequence(doc, ui);
         benchmark::DoNotOptimize(doc.BranchAt(n - 1).ResultList().data());
@@ -134,7 +114,7 @@ void BM_Sequence(benchmark::State& state)
     const double runs = static_cast<double>(state.iterations());
     state.counters["intervals/s"] =
         benchmark::Counter(runs * n * kIntervalsPerBranch, benchmark::Counter::kIsRate);
-    state.counters["allocs/branch"] = static_cast<double>(allocations.load() - before) / runs / n;
+    state.counters["allocs/branch"] = static_cast<double>(HeapAllocationCount() - before) / runs / n;
     state.counters["guards"] = static_cast<double>(ui.guardMessages);
     state.counters["errors"] = static_cast<double>(ui.dataErrors);
     state.counters["lastOutletDB"] = doc.BranchAt(n - 1).outletDryBulb;

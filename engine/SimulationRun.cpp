@@ -121,9 +121,10 @@ bool ExecuteBranch(CKalvexDoc& doc, CKalvexBranch& branch, bool validate, IRunUi
             ui.ShowDataErrors(errors);
             return false;
         }
-    }
-    if (!RunBranch(doc, branch, ui))
+        RunValidBranch(doc, branch, ui);
+    } else if (!RunBranch(doc, branch, ui)) {  // validates quietly itself
         return false;
+    }
     doc.resultBranch = &branch;
     doc.graphBranch = &branch;
     doc.SetModifiedFlag();

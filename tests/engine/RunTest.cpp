@@ -1,3 +1,4 @@
+#include "AllocationCounter.h"
 #include "EngineTestSupport.h"
 #include "NumberText.h"
 #include "SimulationRun.h"
@@ -6,31 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
 #include <clocale>
-#include <cstdlib>
-#include <new>
 #include <cmath>
 #include <cstdint>
 #include <random>
 #include <string>
-
-// Heap allocations of this test program, counted so a test can show that
-// a run does not allocate per calculation interval. GCC takes the replaced
-// operators' malloc and free for a mismatch once inlined.
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-namespace {
-std::atomic<long> allocationCount{0};
-}
-void* operator new(std::size_t size)
-{
-    allocationCount.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(size ? size : 1))
-        return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 bool StartsWith(const std::string& text, const std::string& start) { return text.rfind(start, 0) == 0; }
@@ -102,9 +83,9 @@ TEST(Run, AllocatesPerMessageNotPerInterval)
         branch.fanReg.pressureChange = 1;
         RecordingUi ui;
         RunBranch(doc, branch, ui);  // the scratch texts get their capacity
-        const long before = allocationCount.load();
+        const long before = HeapAllocationCount();
         RunBranch(doc, branch, ui);
-        return allocationCount.load() - before;
+        return HeapAllocationCount() - before;
     };
     const long shortRun = allocationsOfRun(100);
     EXPECT_GT(shortRun, 0);
