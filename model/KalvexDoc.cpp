@@ -58,6 +58,37 @@ void CKalvexDoc::DeleteContents()
     curves.clear();
 }
 
+void CKalvexDoc::TakeFileContents(CKalvexDoc& loaded)
+{
+    DeleteContents();
+    branches = std::move(loaded.branches);
+    branchColumns = std::move(loaded.branchColumns);
+    resultColumns = std::move(loaded.resultColumns);
+    airSourceColumns = std::move(loaded.airSourceColumns);
+    heatSourceColumns = std::move(loaded.heatSourceColumns);
+    curves = std::move(loaded.curves);
+    branchGridParam = std::move(loaded.branchGridParam);
+    resultGridParam = std::move(loaded.resultGridParam);
+    airSourceGridParam = std::move(loaded.airSourceGridParam);
+    heatSourceGridParam = std::move(loaded.heatSourceGridParam);
+    sequenceMode = loaded.sequenceMode;
+    lastBranchId = loaded.lastBranchId;
+    showUnitsBranchTable = loaded.showUnitsBranchTable;
+    showUnitsResultTable = loaded.showUnitsResultTable;
+    showUnitsSourceTables = loaded.showUnitsSourceTables;
+    metabolicRate = loaded.metabolicRate;
+    clothingResistance = loaded.clothingResistance;
+    areaFactor = loaded.areaFactor;
+    vapourPermeability = loaded.vapourPermeability;
+    bodyViewFactor = loaded.bodyViewFactor;
+    skinTempLimit = loaded.skinTempLimit;
+    graphMarginLeft = loaded.graphMarginLeft;
+    graphMarginTop = loaded.graphMarginTop;
+    graphMarginRight = loaded.graphMarginRight;
+    graphMarginBottom = loaded.graphMarginBottom;
+    graphOrientation = loaded.graphOrientation;
+}
+
 CKalvexBranch& CKalvexDoc::BranchAt(int index) { return *CheckedAt(branches, index); }
 const CKalvexBranch& CKalvexDoc::BranchAt(int index) const { return *CheckedAt(branches, index); }
 

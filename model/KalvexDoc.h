@@ -31,6 +31,9 @@ public:
     bool OnNewDocument();
     // Deletes every branch and curve; settings and layouts stay.
     void DeleteContents();
+    // Takes every saved member (1 to 23) from a document just loaded; the
+    // views, path, title and modified flag stay, the shown branches clear.
+    void TakeFileContents(CKalvexDoc& loaded);
 
     // Branch list, positions from 0. Positions outside the list throw
     // std::out_of_range.

@@ -185,40 +185,6 @@ bool ReadDocument(CArchiveReader& in, CKalvexDoc& doc)
     return layoutsReset;
 }
 
-// Hands the members read into a fresh document over to the target.
-void TakeContents(CKalvexDoc& target, CKalvexDoc& loaded)
-{
-    target.DeleteContents();
-    target.branches = std::move(loaded.branches);
-    target.branchColumns = std::move(loaded.branchColumns);
-    target.resultColumns = std::move(loaded.resultColumns);
-    target.airSourceColumns = std::move(loaded.airSourceColumns);
-    target.heatSourceColumns = std::move(loaded.heatSourceColumns);
-    target.curves = std::move(loaded.curves);
-    target.branchGridParam = std::move(loaded.branchGridParam);
-    target.resultGridParam = std::move(loaded.resultGridParam);
-    target.airSourceGridParam = std::move(loaded.airSourceGridParam);
-    target.heatSourceGridParam = std::move(loaded.heatSourceGridParam);
-    target.sequenceMode = loaded.sequenceMode;
-    target.lastBranchId = loaded.lastBranchId;
-    target.showUnitsBranchTable = loaded.showUnitsBranchTable;
-    target.showUnitsResultTable = loaded.showUnitsResultTable;
-    target.showUnitsSourceTables = loaded.showUnitsSourceTables;
-    target.metabolicRate = loaded.metabolicRate;
-    target.clothingResistance = loaded.clothingResistance;
-    target.areaFactor = loaded.areaFactor;
-    target.vapourPermeability = loaded.vapourPermeability;
-    target.bodyViewFactor = loaded.bodyViewFactor;
-    target.skinTempLimit = loaded.skinTempLimit;
-    target.graphMarginLeft = loaded.graphMarginLeft;
-    target.graphMarginTop = loaded.graphMarginTop;
-    target.graphMarginRight = loaded.graphMarginRight;
-    target.graphMarginBottom = loaded.graphMarginBottom;
-    target.graphOrientation = loaded.graphOrientation;
-    target.resultBranch = nullptr;
-    target.graphBranch = nullptr;
-}
-
 const char* LoadErrorText(ArchiveErrorKind kind)
 {
     return kind == ArchiveErrorKind::Generic ? kFailedToOpenText : kUnexpectedFormatText;
@@ -258,7 +224,7 @@ CFileResult ReadDocumentBytes(const std::vector<std::uint8_t>& bytes, CKalvexDoc
         CKalvexDoc loaded;
         CArchiveReader in(bytes);
         result.layoutsReset = ReadDocument(in, loaded);
-        TakeContents(doc, loaded);
+        doc.TakeFileContents(loaded);
     } catch (const CArchiveError& error) {
         result.message = LoadErrorText(error.Kind());
         return result;

@@ -237,3 +237,36 @@ TEST(Document, PathGivesTheTitle)
     EXPECT_EQ(doc.Title(), "Mine.zt2");
     EXPECT_EQ(doc.PathName(), "/home/vent/studies/Mine.zt2");
 }
+
+TEST(Document, TakingLoadedContentsKeepsViewsAndPath)
+{
+    CKalvexDoc doc;
+    NewDoc(doc);
+    doc.InsertNewBranch(0);
+    doc.resultBranch = &doc.BranchAt(0);
+    doc.SetPathName("/tmp/Old.zt2");
+    RecordingView view;
+    doc.AddView(&view);
+
+    CKalvexDoc loaded;
+    NewDoc(loaded);
+    loaded.InsertNewBranch(0);
+    loaded.InsertNewBranch(1);
+    loaded.BranchAt(1).name = "Decline";
+    loaded.sequenceMode = true;
+    loaded.skinTempLimit = 34.98;
+    loaded.graphOrientation = 1;
+    loaded.resultGridParam = std::make_unique<CGXGridParam>();
+    doc.TakeFileContents(loaded);
+
+    ASSERT_EQ(doc.BranchCount(), 2);
+    EXPECT_EQ(doc.BranchAt(1).name, "Decline");
+    EXPECT_EQ(doc.lastBranchId, 2);
+    EXPECT_TRUE(doc.sequenceMode);
+    EXPECT_EQ(doc.skinTempLimit, 34.98);
+    EXPECT_EQ(doc.graphOrientation, 1);
+    EXPECT_TRUE(doc.resultGridParam);
+    EXPECT_EQ(doc.resultBranch, nullptr);
+    EXPECT_EQ(doc.PathName(), "/tmp/Old.zt2");
+    EXPECT_EQ(doc.Views().size(), 1u);
+}
