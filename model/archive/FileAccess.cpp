@@ -8,6 +8,7 @@
 #include <climits>
 #include <cstdlib>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -27,10 +28,8 @@ std::string Substitute(const char* pattern, const std::string& path)
 
 std::string DirectoryOf(const std::string& path)
 {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
+    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    return parent.empty() ? "." : parent.string();
 }
 
 bool ParentExists(const std::string& path)
@@ -39,11 +38,7 @@ bool ParentExists(const std::string& path)
     return ::stat(DirectoryOf(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-std::string BaseNameOf(const std::string& path)
-{
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
+std::string BaseNameOf(const std::string& path) { return std::filesystem::path(path).filename().string(); }
 
 // Name of the new file a save writes beside the target: "." + name +
 // ".save-<pid>-<n>", with the name shortened (never inside a UTF-8
