@@ -28,10 +28,10 @@ public:
         dataErrors = true;
         if (!branchLabel.empty())
             err << branchLabel << "\n";
-        err << "The following errors were found in the input data:\n";
+        err << kDataErrorsHeading << "\n";
         for (const std::string& error : errors)
             err << error << "\n";
-        err << "Please correct these errors before executing the calculation routine again.\n";
+        err << kDataErrorsRequest << "\n";
     }
 
 private:

@@ -5,6 +5,11 @@
 #include <string>
 #include <vector>
 
+// The Data Errors dialog's texts above and below the list of messages.
+inline constexpr const char* kDataErrorsHeading = "The following errors were found in the input data:";
+inline constexpr const char* kDataErrorsRequest =
+    "Please correct these errors before executing the calculation routine again.";
+
 class IRunUi {
 public:
     virtual ~IRunUi() = default;
