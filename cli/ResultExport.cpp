@@ -9,9 +9,6 @@
 
 namespace {
 
-constexpr std::uint16_t kFirstResultColumn = 100;  // the row number column
-constexpr std::uint16_t kLastResultColumn = 117;
-
 // Members of a result row in their order, with the names used in JSON.
 std::vector<std::pair<const char*, double>> RowFields(const CResultInterval& r)
 {
@@ -26,7 +23,7 @@ std::vector<std::pair<const char*, double>> RowFields(const CResultInterval& r)
             {"heatTransferCoeff", r.heatTransferCoeff}};
 }
 
-std::string ColumnHeading(std::uint16_t id)
+std::string ColumnHeading(ColumnId id)
 {
     std::string text = ColumnTitle(id);
     const std::string unit = ColumnUnit(id);
@@ -149,9 +146,9 @@ std::string ResultsCsv(const CKalvexDoc& doc, const std::vector<int>& branchInde
         csv += ',';
         csv += CsvField(branch.name);
         csv += '\n';
-        for (std::uint16_t id = kFirstResultColumn; id <= kLastResultColumn; ++id) {
+        for (ColumnId id = kResultColumns.header; id <= kResultColumns.last; ++id) {
             csv += CsvField(ColumnHeading(id));
-            csv += id == kLastResultColumn ? "\n" : ",";
+            csv += id == kResultColumns.last ? "\n" : ",";
         }
         for (int r = 0; r < branch.ResultCount(); ++r) {
             const CResultInterval& row = branch.ResultAt(r);
@@ -162,7 +159,7 @@ std::string ResultsCsv(const CKalvexDoc& doc, const std::vector<int>& branchInde
                 csv += '\n';
                 continue;
             }
-            for (std::uint16_t id = kFirstResultColumn + 1; id <= kLastResultColumn; ++id) {
+            for (ColumnId id = kResultColumns.first(); id <= kResultColumns.last; ++id) {
                 std::string text;
                 branch.GetResultText(id, text, r);
                 csv += ',';

@@ -9,9 +9,6 @@
 
 namespace {
 constexpr double kMinimumMixedMassFlow = 0.01;  // kg/s
-constexpr std::uint16_t kDryBulbColumn = 2;
-constexpr std::uint16_t kWetBulbColumn = 3;
-constexpr std::uint16_t kPressureColumn = 4;
 }  // namespace
 
 bool PurgeSourceBranches(CKalvexDoc& doc, CKalvexBranch& branch)
@@ -82,7 +79,7 @@ void MixInletAir(CKalvexDoc& doc, CKalvexBranch& branch)
     const CInletMixture mix = ComputeInletMixture(doc, branch);
     if (!mix.hasSources)
         return;
-    branch.SetColumnValue(kDryBulbColumn, mix.dryBulb);
-    branch.SetColumnValue(kWetBulbColumn, mix.wetBulb);
-    branch.SetColumnValue(kPressureColumn, mix.pressure / 1000.0);
+    branch.SetColumnValue(Col::DryBulb, mix.dryBulb);
+    branch.SetColumnValue(Col::WetBulb, mix.wetBulb);
+    branch.SetColumnValue(Col::Pressure, mix.pressure / 1000.0);
 }

@@ -13,7 +13,7 @@ const std::string kCubicPerSecond = "(m\u00B3/s)";
 const std::string kDensityUnit = "(kg/m\u00B3)";
 
 struct CatalogueEntry {
-    std::uint16_t id;
+    ColumnId id;
     const char* title;
     const std::string* unit;  // null when none
 };
@@ -29,69 +29,69 @@ const std::string kKiloWatt = "(kW)";
 const std::string kLitrePerLitre = "(l / l)";
 
 const CatalogueEntry kCatalogue[] = {
-    {0, "Branch", nullptr},
-    {1, "Name", nullptr},
-    {2, "Dry Bulb", &kCelsius},
-    {3, "Wet Bulb", &kCelsius},
-    {4, "Pressure", &kKiloPascal},
-    {5, "Quantity", &kCubicPerSecond},
-    {6, "Length", &kMetre},
-    {7, "Depth In", &kMetre},
-    {8, "Depth Out", &kMetre},
-    {9, "Area", &kSquareMetre},
-    {10, "Perimeter", &kMetre},
-    {11, "Friction", &kDensityUnit},
-    {12, "Wetness", nullptr},
-    {13, "Age In", &kDays},
-    {14, "Age Out", &kDays},
-    {15, "VRT In", &kCelsius},
-    {16, "Geo. Step", &kStepUnit},
-    {17, "Conductivity", &kConductivityUnit},
-    {18, "Diffusivity", &kDiffusivityUnit},
-    {19, "Interval", &kMetre},
-    {20, "Description", nullptr},
-    {100, "Row", nullptr},
-    {101, "Distance", &kMetre},
-    {102, "Dry Bulb", &kCelsius},
-    {103, "Wet Bulb", &kCelsius},
-    {104, "Pressure", &kKiloPascal},
-    {105, "Moisture", &kGramPerKg},
-    {106, "Density", &kDensityUnit},
-    {107, "Humidity", &kPercent},
-    {108, "Enthalpy", &kKiloJoulePerKg},
-    {109, "Sigma Heat", &kKiloJoulePerKg},
-    {110, "Dry Wall", &kCelsius},
-    {111, "VRT", &kCelsius},
-    {112, "MST", &kCelsius},
-    {113, "ET", &kCelsius},
-    {114, "WBGT", &kCelsius},
-    {115, "Strata QL", &kKiloWatt},
-    {116, "Strata QS", &kKiloWatt},
-    {117, "HTC", &kHtcUnit},
-    {201, "Location", &kMetre},
-    {202, "Length", &kMetre},
-    {203, "Sensible Heat", &kKiloWatt},
-    {204, "Latent Heat", &kKiloWatt},
-    {205, "Power", &kKiloWatt},
-    {206, "Utilization", &kPercent},
-    {207, "Water/Fuel", &kLitrePerLitre},
-    {208, "Description", nullptr},
-    {300, "Branch", nullptr},
-    {301, "Name", nullptr},
-    {302, "Source Branches", nullptr},
-    {303, "+Quantity", &kCubicPerSecond},
-    {304, "+Dry Bulb", &kCelsius},
-    {305, "+Wet Bulb", &kCelsius},
-    {400, "Branch", nullptr},
-    {401, "Name", nullptr},
-    {402, "Diesel", &kKiloWatt},
-    {403, "Electric", &kKiloWatt},
-    {404, "Fan", &kKiloWatt},
-    {405, "Other Sens.", &kKiloWatt},
-    {406, "Other Latent", &kKiloWatt},
+    {Col::BranchRow, "Branch", nullptr},
+    {Col::Name, "Name", nullptr},
+    {Col::DryBulb, "Dry Bulb", &kCelsius},
+    {Col::WetBulb, "Wet Bulb", &kCelsius},
+    {Col::Pressure, "Pressure", &kKiloPascal},
+    {Col::Quantity, "Quantity", &kCubicPerSecond},
+    {Col::Length, "Length", &kMetre},
+    {Col::DepthIn, "Depth In", &kMetre},
+    {Col::DepthOut, "Depth Out", &kMetre},
+    {Col::Area, "Area", &kSquareMetre},
+    {Col::Perimeter, "Perimeter", &kMetre},
+    {Col::Friction, "Friction", &kDensityUnit},
+    {Col::Wetness, "Wetness", nullptr},
+    {Col::AgeIn, "Age In", &kDays},
+    {Col::AgeOut, "Age Out", &kDays},
+    {Col::VrtIn, "VRT In", &kCelsius},
+    {Col::GeoStep, "Geo. Step", &kStepUnit},
+    {Col::Conductivity, "Conductivity", &kConductivityUnit},
+    {Col::Diffusivity, "Diffusivity", &kDiffusivityUnit},
+    {Col::Interval, "Interval", &kMetre},
+    {Col::Description, "Description", nullptr},
+    {Col::ResultRow, "Row", nullptr},
+    {Col::Distance, "Distance", &kMetre},
+    {Col::ResDryBulb, "Dry Bulb", &kCelsius},
+    {Col::ResWetBulb, "Wet Bulb", &kCelsius},
+    {Col::ResPressure, "Pressure", &kKiloPascal},
+    {Col::Moisture, "Moisture", &kGramPerKg},
+    {Col::Density, "Density", &kDensityUnit},
+    {Col::Humidity, "Humidity", &kPercent},
+    {Col::Enthalpy, "Enthalpy", &kKiloJoulePerKg},
+    {Col::SigmaHeat, "Sigma Heat", &kKiloJoulePerKg},
+    {Col::DryWall, "Dry Wall", &kCelsius},
+    {Col::Vrt, "VRT", &kCelsius},
+    {Col::Mst, "MST", &kCelsius},
+    {Col::Et, "ET", &kCelsius},
+    {Col::Wbgt, "WBGT", &kCelsius},
+    {Col::StrataLatent, "Strata QL", &kKiloWatt},
+    {Col::StrataSensible, "Strata QS", &kKiloWatt},
+    {Col::Htc, "HTC", &kHtcUnit},
+    {Col::HeatLocation, "Location", &kMetre},
+    {Col::HeatLength, "Length", &kMetre},
+    {Col::HeatSensible, "Sensible Heat", &kKiloWatt},
+    {Col::HeatLatent, "Latent Heat", &kKiloWatt},
+    {Col::HeatPower, "Power", &kKiloWatt},
+    {Col::HeatUtilization, "Utilization", &kPercent},
+    {Col::HeatWaterFuel, "Water/Fuel", &kLitrePerLitre},
+    {Col::HeatDescription, "Description", nullptr},
+    {Col::AirSourceRow, "Branch", nullptr},
+    {Col::AirSourceName, "Name", nullptr},
+    {Col::SourceBranches, "Source Branches", nullptr},
+    {Col::AddedQuantity, "+Quantity", &kCubicPerSecond},
+    {Col::AddedDryBulb, "+Dry Bulb", &kCelsius},
+    {Col::AddedWetBulb, "+Wet Bulb", &kCelsius},
+    {Col::HeatTotalRow, "Branch", nullptr},
+    {Col::HeatTotalName, "Name", nullptr},
+    {Col::DieselTotal, "Diesel", &kKiloWatt},
+    {Col::ElectricTotal, "Electric", &kKiloWatt},
+    {Col::FanTotal, "Fan", &kKiloWatt},
+    {Col::OtherSensibleTotal, "Other Sens.", &kKiloWatt},
+    {Col::OtherLatentTotal, "Other Latent", &kKiloWatt},
 };
 
-const CatalogueEntry* Find(std::uint16_t columnId)
+const CatalogueEntry* Find(ColumnId columnId)
 {
     for (const CatalogueEntry& entry : kCatalogue)
         if (entry.id == columnId)
@@ -101,32 +101,32 @@ const CatalogueEntry* Find(std::uint16_t columnId)
 
 }  // namespace
 
-std::string ColumnTitle(std::uint16_t columnId)
+std::string ColumnTitle(ColumnId columnId)
 {
     const CatalogueEntry* entry = Find(columnId);
     return entry ? entry->title : std::string();
 }
 
-std::string ColumnUnit(std::uint16_t columnId)
+std::string ColumnUnit(ColumnId columnId)
 {
     const CatalogueEntry* entry = Find(columnId);
     return entry && entry->unit ? *entry->unit : std::string();
 }
 
-HAlign ColumnAlignment(std::uint16_t columnId)
+HAlign ColumnAlignment(ColumnId columnId)
 {
     switch (columnId) {
-    case 1:
-    case 20:
-    case 200:
-    case 208:
+    case Col::Name:
+    case Col::Description:
+    case Col::HeatRow:
+    case Col::HeatDescription:
         return HAlign::Left;
     default:
         return HAlign::Right;
     }
 }
 
-std::string ColumnHeaderText(std::uint16_t columnId, bool showUnits)
+std::string ColumnHeaderText(ColumnId columnId, bool showUnits)
 {
     std::string text = ColumnTitle(columnId);
     const std::string unit = ColumnUnit(columnId);

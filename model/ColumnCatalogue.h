@@ -1,13 +1,13 @@
 #pragma once
 #include "CellDescription.h"
+#include "ColumnIds.h"
 
-#include <cstdint>
 #include <string>
 
 // Titles, units and alignment of every column id of every table.
-std::string ColumnTitle(std::uint16_t columnId);
+std::string ColumnTitle(ColumnId columnId);
 // Parenthesised unit, or empty when the column has none.
-std::string ColumnUnit(std::uint16_t columnId);
-HAlign ColumnAlignment(std::uint16_t columnId);
+std::string ColumnUnit(ColumnId columnId);
+HAlign ColumnAlignment(ColumnId columnId);
 // Header cell text: the title, and the unit on a second line when asked.
-std::string ColumnHeaderText(std::uint16_t columnId, bool showUnits);
+std::string ColumnHeaderText(ColumnId columnId, bool showUnits);

@@ -69,17 +69,17 @@ CHeatSource::CHeatSource(int kindValue, const std::vector<std::string>& texts)
     }
 }
 
-bool CHeatSource::GetColumnText(std::uint16_t columnId, std::string& text) const
+bool CHeatSource::GetColumnText(ColumnId columnId, std::string& text) const
 {
     switch (columnId) {
-    case 201: text = FormatFixed(location, 0); return true;
-    case 202: text = FormatFixed(length(), 0); return true;
-    case 203: text = FormatFixed(sensibleHeat(), 2); return true;
-    case 204: text = FormatFixed(latentHeat(), 2); return true;
-    case 205: text = FormatFixed(power(), 2); return true;
-    case 206: text = FormatFixed(utilization(), 1); return true;
-    case 207: text = FormatFixed(waterFuelRatio(), 1); return true;
-    case 208: text = description; return true;
+    case Col::HeatLocation: text = FormatFixed(location, 0); return true;
+    case Col::HeatLength: text = FormatFixed(length(), 0); return true;
+    case Col::HeatSensible: text = FormatFixed(sensibleHeat(), 2); return true;
+    case Col::HeatLatent: text = FormatFixed(latentHeat(), 2); return true;
+    case Col::HeatPower: text = FormatFixed(power(), 2); return true;
+    case Col::HeatUtilization: text = FormatFixed(utilization(), 1); return true;
+    case Col::HeatWaterFuel: text = FormatFixed(waterFuelRatio(), 1); return true;
+    case Col::HeatDescription: text = description; return true;
     default: return false;
     }
 }

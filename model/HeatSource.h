@@ -1,4 +1,6 @@
 #pragma once
+#include "ColumnIds.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -52,8 +54,9 @@ public:
     std::string eventText;
     int eventPending = 0;
 
-    // Display text by column id (201-208); false for other ids.
-    bool GetColumnText(std::uint16_t columnId, std::string& text) const;
+    // Display text by a data column id of the heat source lists
+    // (Col::HeatLocation to Col::HeatDescription); false for other ids.
+    bool GetColumnText(ColumnId columnId, std::string& text) const;
 
 private:
     double slot3 = 0.0;  // length / waterFuelRatio

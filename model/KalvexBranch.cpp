@@ -9,36 +9,41 @@
 namespace {
 
 struct InputColumn {
-    std::uint16_t id;
+    ColumnId id;
     double CKalvexBranch::*member;
     int decimals;
 };
 
 constexpr InputColumn kInputColumns[] = {
-    {2, &CKalvexBranch::intakeDryBulb, 2},     {3, &CKalvexBranch::intakeWetBulb, 2},
-    {4, &CKalvexBranch::intakePressure, 3},    {5, &CKalvexBranch::intakeQuantity, 2},
-    {6, &CKalvexBranch::length, 0},            {7, &CKalvexBranch::depthIn, 0},
-    {8, &CKalvexBranch::depthOut, 0},          {9, &CKalvexBranch::area, 2},
-    {10, &CKalvexBranch::perimeter, 2},        {11, &CKalvexBranch::frictionFactor, 4},
-    {12, &CKalvexBranch::wetness, 2},          {13, &CKalvexBranch::ageIn, 0},
-    {14, &CKalvexBranch::ageOut, 0},           {15, &CKalvexBranch::vrtIn, 1},
-    {16, &CKalvexBranch::geothermalStep, 0},   {17, &CKalvexBranch::rockConductivity, 3},
-    {18, &CKalvexBranch::rockDiffusivity, 3},  {19, &CKalvexBranch::outputInterval, 0},
-    {303, &CKalvexBranch::addedQuantity, 2},   {304, &CKalvexBranch::addedDryBulb, 2},
-    {305, &CKalvexBranch::addedWetBulb, 2},
+    {Col::DryBulb, &CKalvexBranch::intakeDryBulb, 2},
+    {Col::WetBulb, &CKalvexBranch::intakeWetBulb, 2},
+    {Col::Pressure, &CKalvexBranch::intakePressure, 3},
+    {Col::Quantity, &CKalvexBranch::intakeQuantity, 2},
+    {Col::Length, &CKalvexBranch::length, 0},
+    {Col::DepthIn, &CKalvexBranch::depthIn, 0},
+    {Col::DepthOut, &CKalvexBranch::depthOut, 0},
+    {Col::Area, &CKalvexBranch::area, 2},
+    {Col::Perimeter, &CKalvexBranch::perimeter, 2},
+    {Col::Friction, &CKalvexBranch::frictionFactor, 4},
+    {Col::Wetness, &CKalvexBranch::wetness, 2},
+    {Col::AgeIn, &CKalvexBranch::ageIn, 0},
+    {Col::AgeOut, &CKalvexBranch::ageOut, 0},
+    {Col::VrtIn, &CKalvexBranch::vrtIn, 1},
+    {Col::GeoStep, &CKalvexBranch::geothermalStep, 0},
+    {Col::Conductivity, &CKalvexBranch::rockConductivity, 3},
+    {Col::Diffusivity, &CKalvexBranch::rockDiffusivity, 3},
+    {Col::Interval, &CKalvexBranch::outputInterval, 0},
+    {Col::AddedQuantity, &CKalvexBranch::addedQuantity, 2},
+    {Col::AddedDryBulb, &CKalvexBranch::addedDryBulb, 2},
+    {Col::AddedWetBulb, &CKalvexBranch::addedWetBulb, 2},
 };
 
-const InputColumn* FindInputColumn(std::uint16_t columnId)
+const InputColumn* FindInputColumn(ColumnId columnId)
 {
     for (const InputColumn& column : kInputColumns)
         if (column.id == columnId)
             return &column;
     return nullptr;
-}
-
-bool IsNameColumn(std::uint16_t columnId)
-{
-    return columnId == 1 || columnId == 301 || columnId == 401;
 }
 
 template <typename List>
@@ -51,25 +56,25 @@ auto& CheckedAt(List& list, int index)
 
 }  // namespace
 
-int CKalvexBranch::ColumnDecimals(std::uint16_t columnId)
+int CKalvexBranch::ColumnDecimals(ColumnId columnId)
 {
     const InputColumn* column = FindInputColumn(columnId);
     return column ? column->decimals : -1;
 }
 
-double* CKalvexBranch::FindInput(std::uint16_t columnId)
+double* CKalvexBranch::FindInput(ColumnId columnId)
 {
     const InputColumn* column = FindInputColumn(columnId);
     return column ? &(this->*(column->member)) : nullptr;
 }
 
-const double* CKalvexBranch::FindInput(std::uint16_t columnId) const
+const double* CKalvexBranch::FindInput(ColumnId columnId) const
 {
     const InputColumn* column = FindInputColumn(columnId);
     return column ? &(this->*(column->member)) : nullptr;
 }
 
-bool CKalvexBranch::GetColumnValue(std::uint16_t columnId, double& value) const
+bool CKalvexBranch::GetColumnValue(ColumnId columnId, double& value) const
 {
     const double* member = FindInput(columnId);
     if (!member)
@@ -78,7 +83,7 @@ bool CKalvexBranch::GetColumnValue(std::uint16_t columnId, double& value) const
     return true;
 }
 
-bool CKalvexBranch::SetColumnValue(std::uint16_t columnId, double value)
+bool CKalvexBranch::SetColumnValue(ColumnId columnId, double value)
 {
     double* member = FindInput(columnId);
     if (!member)
@@ -87,26 +92,26 @@ bool CKalvexBranch::SetColumnValue(std::uint16_t columnId, double value)
     return true;
 }
 
-bool CKalvexBranch::SetColumnText(std::uint16_t columnId, const std::string& text)
+bool CKalvexBranch::SetColumnText(ColumnId columnId, const std::string& text)
 {
     if (IsNameColumn(columnId)) {
         name = text;
         return true;
     }
-    if (columnId == 20) {
+    if (columnId == Col::Description) {
         description = text;
         return true;
     }
     return SetColumnValue(columnId, AtofC(text));
 }
 
-bool CKalvexBranch::GetColumnText(std::uint16_t columnId, std::string& text) const
+bool CKalvexBranch::GetColumnText(ColumnId columnId, std::string& text) const
 {
-    if (columnId == 1) {
+    if (columnId == Col::Name) {
         text = name;
         return true;
     }
-    if (columnId == 20) {
+    if (columnId == Col::Description) {
         text = description;
         return true;
     }
@@ -117,14 +122,14 @@ bool CKalvexBranch::GetColumnText(std::uint16_t columnId, std::string& text) con
     return true;
 }
 
-bool CKalvexBranch::GetResultText(std::uint16_t columnId, std::string& text, int rowIndex) const
+bool CKalvexBranch::GetResultText(ColumnId columnId, std::string& text, int rowIndex) const
 {
     return ResultAt(rowIndex).GetColumnText(columnId, text);
 }
 
-std::string CKalvexBranch::HeatTotalText(std::uint16_t columnId) const
+std::string CKalvexBranch::HeatTotalText(ColumnId columnId) const
 {
-    if (columnId == 404)
+    if (columnId == Col::FanTotal)
         return fanReg.sensibleHeat > 0.0 ? FormatFixed(fanReg.sensibleHeat, 2) : "none";
     if (heatSources.empty())
         return "none";
@@ -144,14 +149,14 @@ std::string CKalvexBranch::HeatTotalText(std::uint16_t columnId) const
         }
     }
     switch (columnId) {
-    case 402: return diesel > 0.0 ? FormatFixed(diesel, 2) : "none";
-    case 403: return electric > 0.0 ? FormatFixed(electric, 2) : "none";
-    case 405: return hasOther ? FormatFixed(otherSensible, 2) : "none";
+    case Col::DieselTotal: return diesel > 0.0 ? FormatFixed(diesel, 2) : "none";
+    case Col::ElectricTotal: return electric > 0.0 ? FormatFixed(electric, 2) : "none";
+    case Col::OtherSensibleTotal: return hasOther ? FormatFixed(otherSensible, 2) : "none";
     default: return hasOther ? FormatFixed(otherLatent, 2) : "none";
     }
 }
 
-bool CKalvexBranch::GetColumnCell(std::uint16_t columnId, CCellDescription& cell, bool sequenceMode,
+bool CKalvexBranch::GetColumnCell(ColumnId columnId, CCellDescription& cell, bool sequenceMode,
                                   bool firstRow) const
 {
     std::string text;
@@ -160,24 +165,24 @@ bool CKalvexBranch::GetColumnCell(std::uint16_t columnId, CCellDescription& cell
     if (IsNameColumn(columnId)) {
         text = name;
         alignment = HAlign::Left;
-    } else if (columnId == 20) {
+    } else if (columnId == Col::Description) {
         text = description;
         alignment = HAlign::Left;
-    } else if (columnId >= 2 && columnId <= 4) {
+    } else if (columnId >= Col::DryBulb && columnId <= Col::Pressure) {
         GetColumnText(columnId, text);
         editable = !(sequenceMode && !sourceBranchIds.empty());
-    } else if (columnId >= 5 && columnId <= 19) {
+    } else if (columnId >= Col::Quantity && columnId <= Col::Interval) {
         GetColumnText(columnId, text);
-    } else if (columnId >= 303 && columnId <= 305) {
+    } else if (columnId >= Col::AddedQuantity && columnId <= Col::AddedWetBulb) {
         if (sourceBranchIds.empty() || firstRow) {
             text = "N/A";
             editable = false;
         } else {
             GetColumnText(columnId, text);
         }
-    } else if (columnId == 302) {
+    } else if (columnId == Col::SourceBranches) {
         editable = false;
-    } else if (columnId >= 402 && columnId <= 406) {
+    } else if (columnId >= Col::DieselTotal && columnId <= Col::OtherLatentTotal) {
         text = HeatTotalText(columnId);
         editable = false;
     } else {

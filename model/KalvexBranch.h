@@ -1,5 +1,6 @@
 #pragma once
 #include "CellDescription.h"
+#include "ColumnIds.h"
 #include "FanReg.h"
 #include "HeatSource.h"
 #include "ResultInterval.h"
@@ -48,18 +49,19 @@ public:
     double outletMassFlow = 0.0;
     CFanReg fanReg;
 
-    // Inputs by column id (2-19, 303-305); false for any other id.
-    bool GetColumnValue(std::uint16_t columnId, double& value) const;
+    // Inputs by column id (Col::DryBulb to Col::Interval, Col::AddedQuantity
+    // to Col::AddedWetBulb); false for any other id.
+    bool GetColumnValue(ColumnId columnId, double& value) const;
     // Stores the value rounded to the decimals the column shows.
-    bool SetColumnValue(std::uint16_t columnId, double value);
-    // Name (1, 301, 401) and description (20) take the text; other ids take
-    // its leading number. Does no checking of its own.
-    bool SetColumnText(std::uint16_t columnId, const std::string& text);
+    bool SetColumnValue(ColumnId columnId, double value);
+    // Name columns (IsNameColumn) and Col::Description take the text; other
+    // ids take its leading number. Does no checking of its own.
+    bool SetColumnText(ColumnId columnId, const std::string& text);
 
     // Display texts and cells by column id.
-    bool GetColumnText(std::uint16_t columnId, std::string& text) const;
-    bool GetResultText(std::uint16_t columnId, std::string& text, int rowIndex) const;
-    bool GetColumnCell(std::uint16_t columnId, CCellDescription& cell, bool sequenceMode,
+    bool GetColumnText(ColumnId columnId, std::string& text) const;
+    bool GetResultText(ColumnId columnId, std::string& text, int rowIndex) const;
+    bool GetColumnCell(ColumnId columnId, CCellDescription& cell, bool sequenceMode,
                        bool firstRow) const;
 
     // Heat sources, in list order.
@@ -85,12 +87,12 @@ public:
     const std::vector<std::uint16_t>& SourceBranchIds() const { return sourceBranchIds; }
 
     // Decimals a branch input is stored and shown with; -1 for other ids.
-    static int ColumnDecimals(std::uint16_t columnId);
+    static int ColumnDecimals(ColumnId columnId);
 
 private:
-    double* FindInput(std::uint16_t columnId);
-    const double* FindInput(std::uint16_t columnId) const;
-    std::string HeatTotalText(std::uint16_t columnId) const;
+    double* FindInput(ColumnId columnId);
+    const double* FindInput(ColumnId columnId) const;
+    std::string HeatTotalText(ColumnId columnId) const;
 
     std::vector<CHeatSource> heatSources;
     std::vector<CResultInterval> results;

@@ -18,12 +18,17 @@ auto& CheckedAt(List& list, int index)
 
 }  // namespace
 
-std::vector<std::uint16_t> CKalvexDoc::DefaultColumns(std::uint16_t first, std::uint16_t last)
+std::vector<ColumnId> CKalvexDoc::DefaultColumns(ColumnId first, ColumnId last)
 {
-    std::vector<std::uint16_t> ids;
+    std::vector<ColumnId> ids;
     for (unsigned id = first; id <= last; ++id)
-        ids.push_back(static_cast<std::uint16_t>(id));
+        ids.push_back(static_cast<ColumnId>(id));
     return ids;
+}
+
+std::vector<ColumnId> CKalvexDoc::DefaultColumns(ColumnRange range)
+{
+    return DefaultColumns(range.header, range.last);
 }
 
 bool CKalvexDoc::OnNewDocument()
@@ -32,10 +37,10 @@ bool CKalvexDoc::OnNewDocument()
     modified = false;
     pathName.clear();
     title = "Untitled";
-    branchColumns = DefaultColumns(0, 20);
-    resultColumns = DefaultColumns(100, 117);
-    airSourceColumns = DefaultColumns(300, 305);
-    heatSourceColumns = DefaultColumns(400, 406);
+    branchColumns = DefaultColumns(kBranchColumns);
+    resultColumns = DefaultColumns(kResultColumns);
+    airSourceColumns = DefaultColumns(kAirSourceColumns);
+    heatSourceColumns = DefaultColumns(kHeatSourceColumns);
     sequenceMode = false;
     lastBranchId = 0;
     showUnitsBranchTable = showUnitsResultTable = showUnitsSourceTables = true;

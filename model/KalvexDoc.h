@@ -1,4 +1,5 @@
 #pragma once
+#include "ColumnIds.h"
 #include "Curve.h"
 #include "DocumentObserver.h"
 #include "GridParam.h"
@@ -80,15 +81,17 @@ public:
     const std::vector<IDocumentView*>& Views() const { return views; }
     void UpdateAllViews(IDocumentView* sender, long hint = kHintContents, CUpdateHint* hintObject = nullptr);
 
-    // Default column lists of the four tables.
-    static std::vector<std::uint16_t> DefaultColumns(std::uint16_t first, std::uint16_t last);
+    // Default column lists of the four tables: every id from first to last.
+    static std::vector<ColumnId> DefaultColumns(ColumnId first, ColumnId last);
+    // A table's whole range, its row-number column first.
+    static std::vector<ColumnId> DefaultColumns(ColumnRange range);
 
     // Members in file order.
     std::vector<std::unique_ptr<CKalvexBranch>> branches;
-    std::vector<std::uint16_t> branchColumns;
-    std::vector<std::uint16_t> resultColumns;
-    std::vector<std::uint16_t> airSourceColumns;
-    std::vector<std::uint16_t> heatSourceColumns;
+    std::vector<ColumnId> branchColumns;
+    std::vector<ColumnId> resultColumns;
+    std::vector<ColumnId> airSourceColumns;
+    std::vector<ColumnId> heatSourceColumns;
     std::vector<std::unique_ptr<CCurve>> curves;  // entries may be null after a damaged load
     std::unique_ptr<CGXGridParam> branchGridParam;
     std::unique_ptr<CGXGridParam> resultGridParam;

@@ -2,6 +2,7 @@
 
 #include "NumberText.h"
 
+#include <iterator>
 #include <utility>
 
 namespace {
@@ -11,8 +12,9 @@ struct ResultColumn {
     int decimals;
 };
 
-// Columns 101-117 in id order, with the decimals each is shown with.
-constexpr ResultColumn kResultColumns[] = {
+// The data columns of the results table in id order, from Col::Distance,
+// with the decimals each is shown with.
+constexpr ResultColumn kResultFields[] = {
     {&CResultInterval::distance, 0},       {&CResultInterval::dryBulb, 2},
     {&CResultInterval::wetBulb, 2},        {&CResultInterval::pressure, 3},
     {&CResultInterval::moisture, 2},       {&CResultInterval::density, 3},
@@ -23,12 +25,14 @@ constexpr ResultColumn kResultColumns[] = {
     {&CResultInterval::strataLatent, 2},   {&CResultInterval::strataSensible, 2},
     {&CResultInterval::heatTransferCoeff, 3},
 };
+static_assert(std::size(kResultFields) ==
+              static_cast<std::size_t>(kResultColumns.last - kResultColumns.header));
 
-const ResultColumn* FindResultColumn(std::uint16_t columnId)
+const ResultColumn* FindResultColumn(ColumnId columnId)
 {
-    if (columnId < 101 || columnId > 117)
+    if (!kResultColumns.IsData(columnId))
         return nullptr;
-    return &kResultColumns[columnId - 101];
+    return &kResultFields[columnId - kResultColumns.first()];
 }
 
 }  // namespace
@@ -41,7 +45,7 @@ CResultInterval CResultInterval::Message(std::string text)
     return row;
 }
 
-bool CResultInterval::GetColumnValue(std::uint16_t columnId, double& value) const
+bool CResultInterval::GetColumnValue(ColumnId columnId, double& value) const
 {
     const ResultColumn* column = FindResultColumn(columnId);
     if (!column)
@@ -50,7 +54,7 @@ bool CResultInterval::GetColumnValue(std::uint16_t columnId, double& value) cons
     return true;
 }
 
-bool CResultInterval::GetColumnText(std::uint16_t columnId, std::string& text) const
+bool CResultInterval::GetColumnText(ColumnId columnId, std::string& text) const
 {
     const ResultColumn* column = FindResultColumn(columnId);
     if (!column)

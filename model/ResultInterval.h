@@ -1,5 +1,6 @@
 #pragma once
-#include <cstdint>
+#include "ColumnIds.h"
+
 #include <string>
 
 // One row of a branch's results: a value row, or a message row that carries
@@ -29,8 +30,9 @@ public:
 
     static CResultInterval Message(std::string text);
 
-    // Value by column id 101-117; false for other ids.
-    bool GetColumnValue(std::uint16_t columnId, double& value) const;
-    // Display text by column id 101-117; false for other ids.
-    bool GetColumnText(std::uint16_t columnId, std::string& text) const;
+    // Value by a data column id of the results table (Col::Distance to
+    // Col::Htc); false for other ids.
+    bool GetColumnValue(ColumnId columnId, double& value) const;
+    // Display text by the same column ids; false for other ids.
+    bool GetColumnText(ColumnId columnId, std::string& text) const;
 };

@@ -21,15 +21,6 @@ static_assert(kTailBytes == 71);
 
 constexpr std::size_t kMinTaggedRecord = 2;
 
-struct ColumnRange {
-    std::uint16_t header;
-    std::uint16_t last;
-};
-constexpr ColumnRange kBranchColumns{0, 20};
-constexpr ColumnRange kResultColumns{100, 117};
-constexpr ColumnRange kAirSourceColumns{300, 305};
-constexpr ColumnRange kHeatSourceColumns{400, 406};
-
 template <typename Doc>
 auto WorkerDoubles(Doc& d)
 {
@@ -92,14 +83,23 @@ void ReadTail(CArchiveReader& in, CKalvexDoc& doc, bool checked)
         throw CArchiveError(ArchiveErrorKind::BadFormat, "orientation neither 1 nor 2");
 }
 
+// Ids a table's range holds at most, for the seen flags below.
+constexpr std::size_t kMaxTableColumns = 32;
+constexpr bool FitsSeenFlags(ColumnRange range)
+{
+    return static_cast<std::size_t>(range.last - range.header) < kMaxTableColumns;
+}
+static_assert(FitsSeenFlags(kBranchColumns) && FitsSeenFlags(kResultColumns) &&
+              FitsSeenFlags(kAirSourceColumns) && FitsSeenFlags(kHeatSourceColumns));
+
 // A column list the table views can show: the header id first, then ids of
 // the table, none twice.
-bool UsableColumns(const std::vector<std::uint16_t>& ids, ColumnRange range)
+bool UsableColumns(const std::vector<ColumnId>& ids, ColumnRange range)
 {
     if (ids.empty() || ids.front() != range.header)
         return false;
-    std::array<bool, 32> seen{};
-    for (std::uint16_t id : ids) {
+    std::array<bool, kMaxTableColumns> seen{};
+    for (ColumnId id : ids) {
         if (id < range.header || id > range.last || seen[id - range.header])
             return false;
         seen[id - range.header] = true;
@@ -149,7 +149,7 @@ bool ReadDocument(CArchiveReader& in, CKalvexDoc& doc)
     }
 
     bool layoutsReset = false;
-    const std::array<std::pair<std::vector<std::uint16_t>*, ColumnRange>, 4> columnLists = {{
+    const std::array<std::pair<std::vector<ColumnId>*, ColumnRange>, 4> columnLists = {{
         {&doc.branchColumns, kBranchColumns},
         {&doc.resultColumns, kResultColumns},
         {&doc.airSourceColumns, kAirSourceColumns},
@@ -158,7 +158,7 @@ bool ReadDocument(CArchiveReader& in, CKalvexDoc& doc)
     for (const auto& [list, range] : columnLists) {
         *list = in.ReadWordList();
         if (!UsableColumns(*list, range)) {
-            *list = CKalvexDoc::DefaultColumns(range.header, range.last);
+            *list = CKalvexDoc::DefaultColumns(range);
             layoutsReset = true;
         }
     }

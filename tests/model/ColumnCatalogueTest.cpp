@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 TEST(ColumnCatalogue, TitlesServeSeveralTables)
 {
     EXPECT_EQ(ColumnTitle(0), "Branch");
@@ -60,4 +63,43 @@ TEST(ColumnCatalogue, AlignmentAndHeaderText)
     EXPECT_EQ(ColumnHeaderText(18, true), "Diffusivity\n(m\u00B2/s\u00D710^-6)");
     EXPECT_EQ(ColumnHeaderText(18, false), "Diffusivity");
     EXPECT_EQ(ColumnHeaderText(1, true), "Name");
+}
+
+// The ranges are written in the file's column lists, so their numbers are
+// fixed.
+TEST(ColumnIds, RangesKeepTheirStoredNumbers)
+{
+    const std::pair<ColumnRange, std::pair<int, int>> ranges[] = {
+        {kBranchColumns, {0, 20}},       {kResultColumns, {100, 117}},
+        {kHeatListColumns, {200, 208}},  {kAirSourceColumns, {300, 305}},
+        {kHeatSourceColumns, {400, 406}},
+    };
+    for (const auto& [range, numbers] : ranges) {
+        EXPECT_EQ(range.header, numbers.first);
+        EXPECT_EQ(range.last, numbers.second);
+        EXPECT_EQ(range.first(), numbers.first + 1);
+        EXPECT_FALSE(range.IsData(range.header)) << range.header;
+        EXPECT_TRUE(range.IsData(range.first())) << range.header;
+        EXPECT_TRUE(range.IsData(range.last)) << range.header;
+        EXPECT_FALSE(range.IsData(static_cast<ColumnId>(range.last + 1))) << range.header;
+    }
+    EXPECT_EQ(CKalvexDoc::DefaultColumns(kAirSourceColumns),
+              (std::vector<ColumnId>{300, 301, 302, 303, 304, 305}));
+    EXPECT_EQ(CKalvexDoc::DefaultColumns(kBranchColumns), CKalvexDoc::DefaultColumns(0, 20));
+}
+
+TEST(ColumnIds, NameColumnsAreTheThreeBranchNameColumns)
+{
+    for (unsigned id = 0; id <= 500; ++id)
+        EXPECT_EQ(IsNameColumn(static_cast<ColumnId>(id)), id == 1 || id == 301 || id == 401) << id;
+}
+
+// Every id of every range has a title, but for the heat source lists' row
+// number column, which shows none.
+TEST(ColumnIds, EveryIdOfARangeHasATitle)
+{
+    for (ColumnRange range :
+         {kBranchColumns, kResultColumns, kHeatListColumns, kAirSourceColumns, kHeatSourceColumns})
+        for (ColumnId id = range.header; id <= range.last; ++id)
+            EXPECT_EQ(ColumnTitle(id).empty(), id == Col::HeatRow) << id;
 }
