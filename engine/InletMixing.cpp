@@ -1,6 +1,7 @@
 #include "InletMixing.h"
 
 #include "AirProperties.h"
+#include "BranchListText.h"
 #include "KalvexDoc.h"
 
 #include <algorithm>
@@ -13,20 +14,7 @@ constexpr double kMinimumMixedMassFlow = 0.01;  // kg/s
 
 bool PurgeSourceBranches(CKalvexDoc& doc, CKalvexBranch& branch)
 {
-    std::vector<std::uint16_t> ids = branch.SourceBranchIds();
-    bool removed = false;
-    for (std::size_t i = 0; i < ids.size();) {
-        if (doc.FindBranchIndex(ids[i]) == -1) {
-            ids.erase(ids.begin() + static_cast<std::ptrdiff_t>(i));
-            removed = true;
-        } else {
-            ++i;
-        }
-    }
-    if (!removed)
-        return true;
-    branch.SetSourceBranchIds(ids);
-    return false;
+    return !DropStaleSourceIds(doc, branch);
 }
 
 CInletMixture ComputeInletMixture(const CKalvexDoc& doc, const CKalvexBranch& branch)
