@@ -3,6 +3,7 @@
 
 #include "GXDisplayPropertiesDialog.h"
 #include "GXGridHint.h"
+#include "GXModal.h"
 #include "GridParam.h"
 
 #include <QSettings>
@@ -66,8 +67,9 @@ bool CGXGridView::EditDisplayProperties()
         return false;
     CGXProperties temp = m_param->properties;
     CGXDisplayPropertiesDialog dialog(temp, this);
-    if (dialog.exec() != QDialog::Accepted)
+    if (GXModal::Exec(dialog) != QDialog::Accepted)
         return false;
+    dialog.WriteTo(temp);
     static_cast<CGXProperties&>(m_param->properties) = temp;  // the landscape byte stays
     if (dialog.SaveAsDefault())
         SaveDefaultProperties(temp);

@@ -1,5 +1,6 @@
 #include "GXDisplayPropertiesDialog.h"
 
+#include "GXModal.h"
 #include "GridParam.h"
 
 #include <QCheckBox>
@@ -31,6 +32,14 @@ std::uint32_t ToRgb(const QColor& c)
     return static_cast<std::uint32_t>(c.rgb()) & 0xFFFFFFu;
 }
 
+QColor ChooseColour(const QColor& current, QWidget* parent)
+{
+    QColorDialog dialog(current, parent);
+    if (GXModal::Exec(dialog) != QDialog::Accepted)
+        return {};
+    return dialog.currentColor();
+}
+
 }  // namespace
 
 CGXDisplayPropertiesDialog::ColourChooser CGXDisplayPropertiesDialog::SetColourChooser(ColourChooser chooser)
@@ -38,8 +47,8 @@ CGXDisplayPropertiesDialog::ColourChooser CGXDisplayPropertiesDialog::SetColourC
     return std::exchange(Chooser(), std::move(chooser));
 }
 
-CGXDisplayPropertiesDialog::CGXDisplayPropertiesDialog(CGXProperties& properties, QWidget* parent)
-    : QDialog(parent), m_properties(properties)
+CGXDisplayPropertiesDialog::CGXDisplayPropertiesDialog(const CGXProperties& properties, QWidget* parent)
+    : QDialog(parent)
 {
     setWindowTitle(tr("Display Properties"));
     m_colours[GridLines] = FromRgb(properties.gridLineColour);
@@ -98,7 +107,7 @@ QPushButton* CGXDisplayPropertiesDialog::MakeColourButton(ColourSlot slot, const
     ShowColour(slot);
     connect(button, &QPushButton::clicked, this, [this, slot] {
         const QColor chosen = Chooser() ? Chooser()(m_colours[slot], this)
-                                        : QColorDialog::getColor(m_colours[slot], this);
+                                        : ChooseColour(m_colours[slot], this);
         if (chosen.isValid()) {
             m_colours[slot] = chosen;
             ShowColour(slot);
@@ -119,17 +128,16 @@ bool CGXDisplayPropertiesDialog::SaveAsDefault() const
     return m_saveDefault->isChecked();
 }
 
-void CGXDisplayPropertiesDialog::accept()
+void CGXDisplayPropertiesDialog::WriteTo(CGXProperties& properties) const
 {
-    m_properties.displayHorzLines = m_horzLines->isChecked();
-    m_properties.displayVertLines = m_vertLines->isChecked();
-    m_properties.displayRowHeaders = m_rowHeaders->isChecked();
-    m_properties.displayColHeaders = m_colHeaders->isChecked();
-    m_properties.threeDHeaders = m_threeD->isChecked();
-    m_properties.gridLineColour = ToRgb(m_colours[GridLines]);
-    m_properties.headerColour = ToRgb(m_colours[HeaderBack]);
-    m_properties.headerTextColour = ToRgb(m_colours[HeaderText]);
-    m_properties.backgroundColour = ToRgb(m_colours[CellBack]);
-    m_properties.textColour = ToRgb(m_colours[CellText]);
-    QDialog::accept();
+    properties.displayHorzLines = m_horzLines->isChecked();
+    properties.displayVertLines = m_vertLines->isChecked();
+    properties.displayRowHeaders = m_rowHeaders->isChecked();
+    properties.displayColHeaders = m_colHeaders->isChecked();
+    properties.threeDHeaders = m_threeD->isChecked();
+    properties.gridLineColour = ToRgb(m_colours[GridLines]);
+    properties.headerColour = ToRgb(m_colours[HeaderBack]);
+    properties.headerTextColour = ToRgb(m_colours[HeaderText]);
+    properties.backgroundColour = ToRgb(m_colours[CellBack]);
+    properties.textColour = ToRgb(m_colours[CellText]);
 }

@@ -1,9 +1,9 @@
 #pragma once
-// CGXDisplayPropertiesDialog: the grid's display-properties dialog. It edits
+// CGXDisplayPropertiesDialog: the grid's display-properties dialog. It shows
 // the display part of a properties object (grid lines, headers, colours);
-// on OK the values are written into the object, and SaveAsDefault() tells
-// whether the user asked to keep them as the defaults for new grids. The
-// print settings are left alone.
+// after OK, WriteTo puts the chosen values into a properties object, and
+// SaveAsDefault() tells whether the user asked to keep them as the defaults
+// for new grids. The print settings are left alone.
 #include <QColor>
 #include <QDialog>
 
@@ -17,23 +17,23 @@ class CGXDisplayPropertiesDialog : public QDialog {
     Q_OBJECT
 
 public:
-    CGXDisplayPropertiesDialog(CGXProperties& properties, QWidget* parent = nullptr);
+    CGXDisplayPropertiesDialog(const CGXProperties& properties, QWidget* parent = nullptr);
 
+    // The display settings as the dialog's controls show them.
+    void WriteTo(CGXProperties& properties) const;
     bool SaveAsDefault() const;
 
-    // How a colour is chosen (QColorDialog by default); an invalid colour
-    // keeps the old one. Tests replace it. Returns the previous chooser.
+    // How a colour is chosen (a QColorDialog through GXModal::Exec by
+    // default); an invalid colour keeps the old one. Returns the previous
+    // chooser.
     using ColourChooser = std::function<QColor(const QColor& current, QWidget* parent)>;
     static ColourChooser SetColourChooser(ColourChooser chooser);
-
-    void accept() override;
 
 private:
     enum ColourSlot { GridLines, HeaderBack, HeaderText, CellBack, CellText, SlotCount };
     QPushButton* MakeColourButton(ColourSlot slot, const QString& text);
     void ShowColour(ColourSlot slot);
 
-    CGXProperties& m_properties;
     QColor m_colours[SlotCount];
     QPushButton* m_colourButtons[SlotCount] = {};
     QCheckBox* m_horzLines = nullptr;

@@ -1,5 +1,7 @@
 #include "GXFeedback.h"
 
+#include "GXModal.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -29,7 +31,8 @@ void ShowWarning(QWidget* parent, const QString& text)
         Presenter()(parent, text);
         return;
     }
-    QMessageBox::warning(parent, QApplication::applicationDisplayName(), text);
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(), text, QMessageBox::Ok, parent);
+    GXModal::Exec(box);
 }
 
 void Beep()

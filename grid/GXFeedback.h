@@ -15,7 +15,7 @@ using WarningPresenter = std::function<void(QWidget* parent, const QString& text
 using BeepHook = std::function<void()>;
 
 // Shows a warning; by default a warning message box titled with the
-// application's display name.
+// application's display name, run through GXModal::Exec.
 void ShowWarning(QWidget* parent, const QString& text);
 // QApplication::beep by default.
 void Beep();

@@ -2,6 +2,7 @@
 #include "GXGridView.h"
 
 #include "GXGridPrinter.h"
+#include "GXModal.h"
 #include "GridParam.h"
 
 #include <QPrintDialog>
@@ -20,7 +21,7 @@ bool CGXGridView::Print()
     QPrinter* printer = GetPrinter();
     PreparePrinter(*printer);
     QPrintDialog dialog(printer, this);
-    if (dialog.exec() != QDialog::Accepted)
+    if (GXModal::Exec(dialog) != QDialog::Accepted)
         return false;
     OnPrinterChanged(*printer);
     return PrintTo(*printer) > 0;
@@ -34,7 +35,7 @@ void CGXGridView::PrintPreview()
     PreparePrinter(*printer);
     QPrintPreviewDialog dialog(printer, this);
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) { PrintTo(*target); });
-    dialog.exec();
+    GXModal::Exec(dialog);
 }
 
 int CGXGridView::PrintTo(QPrinter& printer)

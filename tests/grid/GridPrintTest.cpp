@@ -11,7 +11,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTimer>
+#include <QTemporaryDir>
 
 #include <cmath>
 
@@ -218,31 +218,57 @@ TEST_F(PrintTest, CoveredRemarkAndEmptyTable)
 
 TEST_F(PrintTest, PrintDialogAndPreview)
 {
-    // The print dialog, confirmed by a user: the printer-changed call-back
-    // sees the chosen settings before the table is printed.
-    const QString path = OutputPath("demo_dialog.pdf");
-    QFile::remove(path);
-    QPrinter* printer = table->GetPrinter();
-    SetUpPdf(*printer, path);
+    // The print dialog, confirmed: the printer-changed call-back sees the
+    // chosen settings before the table is printed to the dialog's printer.
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("dialog.pdf");
     param->properties.landscape = 1;
-    QTimer::singleShot(200, [] {
-        if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget()))
-            dialog->accept();
-    });
-    EXPECT_TRUE(table->Print());
+    {
+        ModalAnswer answer([&path](QDialog& dialog) {
+            auto* print = qobject_cast<QPrintDialog*>(&dialog);
+            if (!print)
+                return static_cast<int>(QDialog::Rejected);
+            print->printer()->setOutputFormat(QPrinter::PdfFormat);
+            print->printer()->setOutputFileName(path);
+            return static_cast<int>(QDialog::Accepted);
+        });
+        EXPECT_TRUE(table->Print());
+        EXPECT_EQ(answer.dialogs, 1);
+        EXPECT_FALSE(answer.sawVisibleDialog);
+    }
     EXPECT_EQ(table->printerChangedCalls, 1);
     EXPECT_TRUE(table->lastPrintLandscape);
     EXPECT_EQ(PdfPages(path), 1);
+    EXPECT_TRUE(PdfText(path).contains("P3"));
 
+    // Cancelled: nothing printed, no call-back.
+    const QString cancelled = dir.filePath("cancelled.pdf");
+    {
+        ModalAnswer answer([&cancelled](QDialog& dialog) {
+            if (auto* print = qobject_cast<QPrintDialog*>(&dialog))
+                print->printer()->setOutputFileName(cancelled);
+            return static_cast<int>(QDialog::Rejected);
+        });
+        EXPECT_FALSE(table->Print());
+    }
+    EXPECT_EQ(table->printerChangedCalls, 1);
+    EXPECT_FALSE(QFile::exists(cancelled));
+
+    // The preview draws the table when its widget asks for the pages.
     int previewPages = -1;
-    QTimer::singleShot(200, [&previewPages] {
-        if (auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget())) {
-            if (auto* preview = dialog->findChild<QPrintPreviewWidget*>())
-                previewPages = preview->pageCount();
-            dialog->reject();
-        }
-    });
-    table->PrintPreview();
+    {
+        ModalAnswer answer([&previewPages](QDialog& dialog) {
+            auto* preview = dialog.findChild<QPrintPreviewWidget*>();
+            if (!qobject_cast<QPrintPreviewDialog*>(&dialog) || !preview)
+                return static_cast<int>(QDialog::Rejected);
+            preview->updatePreview();
+            previewPages = preview->pageCount();
+            return static_cast<int>(QDialog::Rejected);
+        });
+        table->PrintPreview();
+        EXPECT_EQ(answer.dialogs, 1);
+    }
     EXPECT_EQ(previewPages, 1);
 }
 

@@ -1,6 +1,7 @@
 #include "GridTestSupport.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QTest>
 
@@ -15,6 +16,21 @@ FeedbackCatcher::~FeedbackCatcher()
 {
     GXFeedback::SetWarningPresenter(previousPresenter);
     GXFeedback::SetBeepHook(previousBeep);
+}
+
+ModalAnswer::ModalAnswer(GXModal::ExecHook answer)
+{
+    previous = GXModal::SetExecHook([this, answer = std::move(answer)](QDialog& dialog) {
+        ++dialogs;
+        if (dialog.isVisible())
+            sawVisibleDialog = true;
+        return answer ? answer(dialog) : static_cast<int>(QDialog::Rejected);
+    });
+}
+
+ModalAnswer::~ModalAnswer()
+{
+    GXModal::SetExecHook(previous);
 }
 
 void ShowGrid(QWidget& grid, int width, int height)

@@ -1,8 +1,10 @@
 #pragma once
-// Helpers for the grid tests: watching warnings and beeps, finding the
-// screen position of cells and headers, and sending mouse input there.
+// Helpers for the grid tests: watching warnings and beeps, answering modal
+// dialogs, finding the screen position of cells and headers, and sending
+// mouse input there.
 #include "GXFeedback.h"
 #include "GXGridView.h"
+#include "GXModal.h"
 
 #include <QHeaderView>
 #include <QPoint>
@@ -25,6 +27,23 @@ public:
 private:
     GXFeedback::WarningPresenter previousPresenter;
     GXFeedback::BeepHook previousBeep;
+};
+
+// Answers every modal dialog the grid runs (GXModal) with `answer` for as
+// long as it lives, instead of showing it; counts them. The previous hook
+// comes back at the end.
+class ModalAnswer {
+public:
+    explicit ModalAnswer(GXModal::ExecHook answer);
+    ~ModalAnswer();
+    ModalAnswer(const ModalAnswer&) = delete;
+    ModalAnswer& operator=(const ModalAnswer&) = delete;
+
+    int dialogs = 0;
+    bool sawVisibleDialog = false;  // a dialog arrived already shown
+
+private:
+    GXModal::ExecHook previous;
 };
 
 // Shows a grid in a window of the given size and waits until it is exposed.
