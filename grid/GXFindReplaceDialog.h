@@ -2,7 +2,7 @@
 // The modeless Find and Replace dialogs of a grid. Find Next searches from
 // the cell after the current one; Replace replaces in the current cell when
 // it matches and finds the next; Replace All replaces in every editable cell
-// (one undo step). Each replaced cell goes through the grid's validation.
+// (one edit group). Each replaced cell goes through the grid's validation.
 #include "GXFindOptions.h"
 
 #include <QDialog>

@@ -3,7 +3,6 @@
 
 #include "GXClipboardText.h"
 #include "GXGridHint.h"
-#include "GXUndoHistory.h"
 #include "GridParam.h"
 
 #include <QApplication>
@@ -97,35 +96,34 @@ bool CGXGridView::PasteText(const QString& text)
     } else if (!GetCurrentCell(top, left)) {
         return false;
     }
-    CGXUndoStep step;
     bool complete = true;
+    bool stored = false;
     int lastRow = top;
     int lastCol = left;
-    for (std::size_t i = 0; i < block.size() && complete; ++i) {
-        const int r = top + static_cast<int>(i);
-        if (r > m_rowCount)
-            break;
-        for (int j = 0; j < block[i].size(); ++j) {
-            const int c = left + j;
-            if (c > m_colCount)
+    {
+        const EditGroup group(*this);
+        for (std::size_t i = 0; i < block.size() && complete; ++i) {
+            const int r = top + static_cast<int>(i);
+            if (r > m_rowCount)
                 break;
-            if (!LookupStyle(r, c).editable)
-                continue;
-            const QString before = GetValueRowCol(r, c);
-            if (block[i][j] == before)
-                continue;
-            if (!ValidateAndStore(r, c, block[i][j], true)) {
-                complete = false;
-                SetCurrentCell(r, c);
-                break;
+            for (int j = 0; j < block[i].size(); ++j) {
+                const int c = left + j;
+                if (c > m_colCount)
+                    break;
+                if (!LookupStyle(r, c).editable || block[i][j] == GetValueRowCol(r, c))
+                    continue;
+                if (!ValidateAndStore(r, c, block[i][j], true)) {
+                    complete = false;
+                    SetCurrentCell(r, c);
+                    break;
+                }
+                stored = true;
+                lastRow = std::max(lastRow, r);
+                lastCol = std::max(lastCol, c);
             }
-            step.actions.push_back(CGXUndoCell{r, c, before, GetValueRowCol(r, c)});
-            lastRow = std::max(lastRow, r);
-            lastCol = std::max(lastCol, c);
         }
     }
-    if (!step.actions.empty()) {
-        RecordUndo(std::move(step));
+    if (stored) {
         const CGXRange changed = CGXRange::Cells(top, left, lastRow, lastCol);
         RedrawRange(changed);
         CGXGridHint hint(CGXGridHint::Kind::Cells, m_param, this);

@@ -1,4 +1,4 @@
-// CGXGridView: editing cells, keys, moves of rows and columns, undo and redo.
+// CGXGridView: editing cells, keys, moves of rows and columns.
 #include "GXGridView.h"
 
 #include "GXFeedback.h"
@@ -6,7 +6,6 @@
 #include "GXGridModel.h"
 #include "GXSelectionModel.h"
 #include "GXTableView.h"
-#include "GXUndoHistory.h"
 #include "GridParam.h"
 
 #include <QApplication>
@@ -96,7 +95,6 @@ bool CGXGridView::TransferCurrentCell()
         return true;
     }
     m_transferring = true;
-    const QString before = GetValueRowCol(row, col);
     const bool stored = ValidateAndStore(row, col, text, true);
     m_transferring = false;
     if (!stored) {
@@ -107,7 +105,6 @@ bool CGXGridView::TransferCurrentCell()
         return false;
     }
     CloseEditor();
-    RecordUndo({{CGXUndoCell{row, col, before, GetValueRowCol(row, col)}}});
     RedrawRange(CGXRange::Cells(row, col, row, col));
     CGXGridHint hint(CGXGridHint::Kind::Cells, m_param, this);
     hint.range = CGXRange::Cells(row, col, row, col);
@@ -144,25 +141,10 @@ void CGXGridView::Refuse(int row, int col)
 
 bool CGXGridView::ProcessKey(QKeyEvent* event)
 {
-    if (OnKeyDown(event))
-        return true;
-    if (event->matches(QKeySequence::Copy))
-        Copy();
-    else if (event->matches(QKeySequence::Paste))
-        Paste();
-    else if (event->matches(QKeySequence::Undo))
-        Undo();
-    else if (event->matches(QKeySequence::Redo))
-        Redo();
-    else if (event->matches(QKeySequence::FindNext))
-        FindAgain();
-    else if (event->matches(QKeySequence::Find))
-        ShowFindDialog();
-    else if (event->matches(QKeySequence::Replace))
-        ShowReplaceDialog();
-    else
-        return false;
-    return true;
+    // The editing commands (copy, paste, undo, find ...) are the window's
+    // actions with their shortcuts; the table ignores those keys (see
+    // CGXTableView::keyPressEvent).
+    return OnKeyDown(event);
 }
 
 bool CGXGridView::HandleEditorKey(QKeyEvent* event)
@@ -209,17 +191,27 @@ bool CGXGridView::MoveRowsByUser(int from, int to, int dest)
 {
     if (!m_param->allowRowMove || !TransferCurrentCell())
         return false;
-    return DoMove(true, from, to, dest, true);
+    return DoMove(true, from, to, dest);
 }
 
 bool CGXGridView::MoveColsByUser(int from, int to, int dest)
 {
     if (!m_param->allowColMove || !TransferCurrentCell())
         return false;
-    return DoMove(false, from, to, dest, true);
+    return DoMove(false, from, to, dest);
 }
 
-bool CGXGridView::DoMove(bool rows, int from, int to, int dest, bool record)
+bool CGXGridView::MoveRows(int from, int to, int dest)
+{
+    return TransferCurrentCell() && DoMove(true, from, to, dest);
+}
+
+bool CGXGridView::MoveCols(int from, int to, int dest)
+{
+    return TransferCurrentCell() && DoMove(false, from, to, dest);
+}
+
+bool CGXGridView::DoMove(bool rows, int from, int to, int dest)
 {
     const int count = rows ? m_rowCount : m_colCount;
     const int n = to - from + 1;
@@ -229,8 +221,6 @@ bool CGXGridView::DoMove(bool rows, int from, int to, int dest, bool record)
     if (!accepted)
         return false;
     CompleteMove(rows, from, to, dest);
-    if (record)
-        RecordUndo({{CGXUndoMove{rows, from, to, dest}}});
     CGXGridHint hint(rows ? CGXGridHint::Kind::RowsMoved : CGXGridHint::Kind::ColsMoved, m_param, this);
     hint.from = from;
     hint.to = to;
@@ -287,115 +277,4 @@ void CGXGridView::CompleteMove(bool rows, int from, int to, int dest)
         SetCurrentCell(curRow, curCol, false);
     }
     Redraw();
-}
-
-// ---- Undo ------------------------------------------------------------------------------
-
-void CGXGridView::EnableUndo(bool on)
-{
-    CGXGridRuntime::Of(*m_param).history.Enable(on);
-}
-
-bool CGXGridView::IsUndoEnabled() const
-{
-    return CGXGridRuntime::Of(*m_param).history.IsEnabled();
-}
-
-void CGXGridView::EmptyUndoHistory()
-{
-    CGXGridRuntime::Of(*m_param).history.Empty();
-}
-
-bool CGXGridView::CanUndo() const
-{
-    return CGXGridRuntime::Of(*m_param).history.CanUndo();
-}
-
-bool CGXGridView::CanRedo() const
-{
-    return CGXGridRuntime::Of(*m_param).history.CanRedo();
-}
-
-void CGXGridView::RecordUndo(CGXUndoStep step)
-{
-    CGXGridRuntime::Of(*m_param).history.Record(std::move(step));
-}
-
-void CGXGridView::DropUndoOutsideCounts()
-{
-    const int rows = m_rowCount;
-    const int cols = m_colCount;
-    CGXGridRuntime::Of(*m_param).history.DropUnfit([rows, cols](const CGXUndoStep& step) {
-        for (const CGXUndoAction& action : step.actions) {
-            if (const auto* cell = std::get_if<CGXUndoCell>(&action)) {
-                if (cell->row < 1 || cell->row > rows || cell->col < 1 || cell->col > cols)
-                    return false;
-            } else {
-                const auto& move = std::get<CGXUndoMove>(action);
-                const int count = move.rows ? rows : cols;
-                const int last = std::max(move.to, move.dest + (move.to - move.from));
-                if (std::min(move.from, move.dest) < 1 || last > count)
-                    return false;
-            }
-        }
-        return true;
-    });
-}
-
-bool CGXGridView::Undo()
-{
-    if (!TransferCurrentCell())
-        return false;
-    CGXUndoHistory& history = CGXGridRuntime::Of(*m_param).history;
-    if (!history.CanUndo())
-        return false;
-    CGXUndoStep step = history.TakeUndo();
-    if (!ApplyStep(step, true)) {
-        history.RestoreUndo(std::move(step));
-        return false;
-    }
-    return true;
-}
-
-bool CGXGridView::Redo()
-{
-    if (!TransferCurrentCell())
-        return false;
-    CGXUndoHistory& history = CGXGridRuntime::Of(*m_param).history;
-    if (!history.CanRedo())
-        return false;
-    CGXUndoStep step = history.TakeRedo();
-    if (!ApplyStep(step, false)) {
-        history.RestoreRedo(std::move(step));
-        return false;
-    }
-    return true;
-}
-
-bool CGXGridView::ApplyStep(const CGXUndoStep& step, bool undo)
-{
-    const int n = static_cast<int>(step.actions.size());
-    for (int k = 0; k < n; ++k) {
-        const CGXUndoAction& action = step.actions[static_cast<std::size_t>(undo ? n - 1 - k : k)];
-        if (const auto* cell = std::get_if<CGXUndoCell>(&action)) {
-            if (cell->row < 1 || cell->row > m_rowCount || cell->col < 1 || cell->col > m_colCount)
-                return false;
-            // The texts were accepted once; they are stored again without asking.
-            if (!StoreStyleRowCol(cell->row, cell->col, undo ? cell->before : cell->after))
-                return false;
-            RedrawRange(CGXRange::Cells(cell->row, cell->col, cell->row, cell->col));
-            CGXGridHint hint(CGXGridHint::Kind::Cells, m_param, this);
-            hint.range = CGXRange::Cells(cell->row, cell->col, cell->row, cell->col);
-            SendHint(hint);
-            SetCurrentCell(cell->row, cell->col);
-        } else {
-            const auto& move = std::get<CGXUndoMove>(action);
-            const int last = move.dest + (move.to - move.from);
-            const bool done = undo ? DoMove(move.rows, move.dest, last, move.from, false)
-                                   : DoMove(move.rows, move.from, move.to, move.dest, false);
-            if (!done)
-                return false;
-        }
-    }
-    return true;
 }

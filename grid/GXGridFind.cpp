@@ -4,7 +4,6 @@
 #include "GXFeedback.h"
 #include "GXFindReplaceDialog.h"
 #include "GXGridHint.h"
-#include "GXUndoHistory.h"
 
 namespace {
 
@@ -76,10 +75,8 @@ bool CGXGridView::ReplaceCurrent(const CGXFindOptions& options)
     int col = 0;
     bool replaced = false;
     if (GetCurrentCell(row, col) && CellMatches(row, col, options) && LookupStyle(row, col).editable) {
-        const QString before = GetValueRowCol(row, col);
-        if (!ValidateAndStore(row, col, Replaced(before, options), true))
+        if (!ValidateAndStore(row, col, Replaced(GetValueRowCol(row, col), options), true))
             return false;
-        RecordUndo({{CGXUndoCell{row, col, before, GetValueRowCol(row, col)}}});
         RedrawRange(CGXRange::Cells(row, col, row, col));
         CGXGridHint hint(CGXGridHint::Kind::Cells, m_param, this);
         hint.range = CGXRange::Cells(row, col, row, col);
@@ -96,24 +93,24 @@ int CGXGridView::ReplaceAll(const CGXFindOptions& options)
         return 0;
     m_lastFind = options;
     m_hasLastFind = true;
-    CGXUndoStep step;
+    int count = 0;
     bool stopped = false;
-    for (int r = 1; r <= m_rowCount && !stopped; ++r) {
-        for (int c = 1; c <= m_colCount; ++c) {
-            if (!CellMatches(r, c, options) || !LookupStyle(r, c).editable)
-                continue;
-            const QString before = GetValueRowCol(r, c);
-            if (!ValidateAndStore(r, c, Replaced(before, options), true)) {
-                SetCurrentCell(r, c);
-                stopped = true;
-                break;
+    {
+        const EditGroup group(*this);
+        for (int r = 1; r <= m_rowCount && !stopped; ++r) {
+            for (int c = 1; c <= m_colCount; ++c) {
+                if (!CellMatches(r, c, options) || !LookupStyle(r, c).editable)
+                    continue;
+                if (!ValidateAndStore(r, c, Replaced(GetValueRowCol(r, c), options), true)) {
+                    SetCurrentCell(r, c);
+                    stopped = true;
+                    break;
+                }
+                ++count;
             }
-            step.actions.push_back(CGXUndoCell{r, c, before, GetValueRowCol(r, c)});
         }
     }
-    const int count = static_cast<int>(step.actions.size());
     if (count > 0) {
-        RecordUndo(std::move(step));
         Redraw();
         CGXGridHint hint(CGXGridHint::Kind::Cells, m_param, this);
         hint.range = CGXRange::Cells(1, 1, m_rowCount, m_colCount);

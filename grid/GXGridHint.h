@@ -15,7 +15,7 @@ public:
     enum class Kind {
         Layout,     // sizes, frozen columns, zoom or options in the parameter object changed
         Properties, // display properties changed
-        Cells,      // the contents of `range` changed (an edit, a paste, an undo)
+        Cells,      // the contents of `range` changed (an edit, a paste, a replace)
         RowsMoved,  // rows from..to were moved to dest (the records moved too)
         ColsMoved,  // columns from..to were moved to dest
     };

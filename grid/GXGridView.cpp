@@ -8,7 +8,6 @@
 #include "GXItemDelegate.h"
 #include "GXSelectionModel.h"
 #include "GXTableView.h"
-#include "GXUndoHistory.h"
 #include "GridParam.h"
 
 #include <QAbstractButton>
@@ -153,7 +152,6 @@ void CGXGridView::AttachParam(CGXGridParam* param)
         m_ownParam = CreateParam();
         m_param = m_ownParam.get();
     }
-    CGXGridRuntime::Of(*m_param);
     RefreshFromParam();
 }
 
@@ -189,7 +187,6 @@ void CGXGridView::SetRowCount(int rows)
     }
     ApplyRowHeights();
     ApplySpans();
-    DropUndoOutsideCounts();
     if (refocus)
         m_table->setFocus(Qt::OtherFocusReason);
 }
@@ -213,7 +210,6 @@ void CGXGridView::SetColCount(int cols)
     }
     ApplyLayout();
     ApplySpans();
-    DropUndoOutsideCounts();
     if (refocus)
         m_table->setFocus(Qt::OtherFocusReason);
 }
@@ -306,7 +302,6 @@ bool CGXGridView::RemoveRows(int from, int to)
     m_rowLimit = -1;
     ApplyRowHeights();
     ApplySpans();
-    DropUndoOutsideCounts();
     if (refocus)
         m_table->setFocus(Qt::OtherFocusReason);
     return true;
@@ -808,6 +803,10 @@ bool CGXGridView::OnKeyDown(QKeyEvent*)
 {
     return false;
 }
+
+void CGXGridView::OnBeginEditGroup() {}
+
+void CGXGridView::OnEndEditGroup() {}
 
 void CGXGridView::OnPrintHeader(QPainter&, const QRect&, int, int) {}
 

@@ -16,8 +16,10 @@
 // column widths, row heights, frozen columns, zoom, options and the
 // CGridProperties. The grid attaches to one without owning it; several grids
 // may share one and keep each other in step with CGXGridHint objects that
-// the owner forwards (OnGridHint, ProcessHint). The undo history is kept in
-// the parameter object's run-time slot and is shared the same way.
+// the owner forwards (OnGridHint, ProcessHint). The grid keeps no undo
+// history: the owner records edits from StoreStyleRowCol and moves from
+// OnMoveRows/OnMoveCols, and makes one step of a paste or a Replace All
+// with OnBeginEditGroup/OnEndEditGroup.
 //
 // Internally the grid is a QTableView over a model that calls back into this
 // class; frozen columns are a second QTableView laid over the left part of
@@ -45,7 +47,6 @@ class CGXSelectionModel;
 class CGXItemDelegate;
 class CGXGridPrinter;
 class CGXFindReplaceDialog;
-struct CGXUndoStep;
 class QKeyEvent;
 class QLineEdit;
 class QPainter;
@@ -175,14 +176,15 @@ public:
     void SetWarningText(const QString& text) { m_warningText = text; }
     const QString& GetWarningText() const { return m_warningText; }
 
-    // ---- Undo -----------------------------------------------------------------
-    void EnableUndo(bool on);
-    bool IsUndoEnabled() const;
-    void EmptyUndoHistory();
-    bool CanUndo() const;
-    bool CanRedo() const;
-    bool Undo();
-    bool Redo();
+    // ---- Moves -------------------------------------------------------------------
+    // Moves rows (or columns) from..to so that `from` lands at dest, as a
+    // header drag does: OnMoveRows (OnMoveCols) reorders the records, then
+    // sizes, coverings, selection and current cell follow and the other grids
+    // get a hint. For the owner's undo of a move; the allow-move options do
+    // not apply. Stores a pending edit first. False when refused, out of
+    // range or nothing to move.
+    bool MoveRows(int from, int to, int dest);
+    bool MoveCols(int from, int to, int dest);
 
     // ---- Clipboard -------------------------------------------------------------
     // Copies the first selected range (or the current cell) as tab-separated
@@ -193,9 +195,9 @@ public:
     // selection (or the current cell) into editable cells, each validated and
     // stored through the call-backs; stops at the first refused cell, which
     // becomes current. Cells beyond the table's edge and read-only cells are
-    // skipped. One undo step. False when a cell was refused (or there was
-    // nothing to paste or nowhere to paste it); true otherwise, also when
-    // cells were skipped.
+    // skipped. The stores lie between OnBeginEditGroup and OnEndEditGroup.
+    // False when a cell was refused (or there was nothing to paste or nowhere
+    // to paste it); true otherwise, also when cells were skipped.
     bool CanPaste() const;
     bool Paste();
     bool PasteText(const QString& text);
@@ -211,6 +213,9 @@ public:
     bool FindNext(const CGXFindOptions& options);
     // Replaces in the current cell when it matches, then finds the next.
     bool ReplaceCurrent(const CGXFindOptions& options);
+    // Replaces in every matching editable cell (the stores lie between
+    // OnBeginEditGroup and OnEndEditGroup); stops at a refused cell, which
+    // becomes current. Returns the cells replaced.
     int ReplaceAll(const CGXFindOptions& options);
 
     // ---- Printing ---------------------------------------------------------------
@@ -218,7 +223,8 @@ public:
     QPrinter* GetPrinter(bool create = true);
     // Sets the orientation of a printer from the properties' landscape byte.
     void PreparePrinter(QPrinter& printer) const;
-    // Print dialog (OnPrinterChanged when confirmed) and print.
+    // Print dialog (OnPrinterChanged when confirmed) and print. Both
+    // dialogs run through GXModal::Exec.
     bool Print();
     void PrintPreview();
     // Prints the whole table to a printer as it is set up, without dialogs
@@ -231,7 +237,8 @@ public:
     // ---- Display properties -------------------------------------------------
     // Opens the display-properties dialog on a copy of the grid's properties;
     // on OK copies back (the landscape byte untouched), saves the user's
-    // defaults when asked and redraws. True on OK.
+    // defaults when asked and redraws. True on OK. The dialog runs through
+    // GXModal::Exec.
     bool EditDisplayProperties();
     // The user's default display properties (QSettings group "GridDisplay").
     static void LoadDefaultProperties(CGXProperties& properties);
@@ -260,8 +267,17 @@ protected:
     // Style of one cell; false declines (the grid's default: empty, or the
     // header numbering when that is on). The default declines.
     virtual bool GetStyleRowCol(int row, int col, CGXStyle& style) const;
-    // Stores an accepted edit; false keeps the editor open. Default: false.
+    // Stores an accepted edit (typed, pasted or replaced); false keeps the
+    // editor open. This is where the owner records the edit for its undo.
+    // Default: false.
     virtual bool StoreStyleRowCol(int row, int col, const QString& text);
+    // Around the stores of one Paste/PasteText and of one ReplaceAll, so that
+    // the owner can make them one undo step. Always balanced: End follows
+    // Begin also when a cell was refused or nothing was stored. An operation
+    // that stops before its first cell (a refused pending edit, nothing to
+    // paste, no current cell) calls neither. Default: nothing.
+    virtual void OnBeginEditGroup();
+    virtual void OnEndEditGroup();
     // Runs before an edit (a pasted or replaced cell too) is accepted; may
     // rewrite the text. Set the message with SetWarningText (cleared before
     // each call). On false the grid scrolls the cell into view, beeps, shows
@@ -272,14 +288,17 @@ protected:
     // dest (a position in the list after the block is taken out: columns 2-3
     // dropped before column 1 give (2, 3, 1)). Reorder the records and return
     // true; the grid then moves sizes, coverings, selection and current cell.
-    // False cancels the move. Default: true.
+    // False cancels the move. The owner records the move here for its undo.
+    // Default: true.
     virtual bool OnMoveRows(int from, int to, int dest);
     virtual bool OnMoveCols(int from, int to, int dest);
     // Height of a row at 100 % zoom. Default: GetStoredRowHeight.
     virtual int GetRowHeight(int row) const;
-    // Runs before the grid's own key handling (also while a cell is edited,
+    // Runs before the table's own key handling (also while a cell is edited,
     // for Tab, Enter, Escape, Up, Down, Page Up and Page Down); true consumes
-    // the key. Default: false.
+    // the key. The editing commands' shortcuts (copy, paste, undo, find ...)
+    // belong to the window's actions and are ignored by the grid. Default:
+    // false.
     virtual bool OnKeyDown(QKeyEvent* event);
     // Draws above each printed page; `area` is the page's drawing area in the
     // printer's device units. Default: nothing.
@@ -335,20 +354,28 @@ private:
     // Inside the counts (and inside the counts being shrunk to).
     bool InCounts(int row, int col) const;
     bool HandleEditorKey(QKeyEvent* event);
-    bool ProcessKey(QKeyEvent* event);  // call-back, then grid keys; true when handled
+    bool ProcessKey(QKeyEvent* event);  // the key call-back; true when handled
     bool ValidateAndStore(int row, int col, QString text, bool showWarning);
     void Refuse(int row, int col);
 
-    // Moves and undo
+    // Moves
     bool MoveRowsByUser(int from, int to, int dest);
     bool MoveColsByUser(int from, int to, int dest);
-    bool DoMove(bool rows, int from, int to, int dest, bool record);
+    bool DoMove(bool rows, int from, int to, int dest);
     void CompleteMove(bool rows, int from, int to, int dest);
-    void RecordUndo(CGXUndoStep step);
-    // After the counts shrank: forgets the undo and redo steps that reach
-    // outside the table.
-    void DropUndoOutsideCounts();
-    bool ApplyStep(const CGXUndoStep& step, bool undo);
+
+    // An edit group (OnBeginEditGroup) for as long as it lives: the end
+    // call-back runs however the operation leaves.
+    class EditGroup {
+    public:
+        explicit EditGroup(CGXGridView& grid) : m_grid(grid) { m_grid.OnBeginEditGroup(); }
+        ~EditGroup() { m_grid.OnEndEditGroup(); }
+        EditGroup(const EditGroup&) = delete;
+        EditGroup& operator=(const EditGroup&) = delete;
+
+    private:
+        CGXGridView& m_grid;
+    };
 
     // Find
     bool CellMatches(int row, int col, const CGXFindOptions& options) const;

@@ -84,8 +84,34 @@ void CGXTableView::keyboardSearch(const QString&)
     // Typing starts an edit; read-only cells ignore it rather than jumping.
 }
 
+namespace {
+
+// Shortcuts of the editing commands. They belong to the window's actions
+// (the table accepts no ShortcutOverride for them, so an action's shortcut
+// fires first); when no action takes one, the table neither acts on it
+// (QAbstractItemView would copy the current cell on its own) nor keeps it
+// from its parents.
+bool IsCommandShortcut(const QKeyEvent* event)
+{
+    static const QKeySequence::StandardKey keys[] = {
+        QKeySequence::Copy, QKeySequence::Cut,      QKeySequence::Paste,        QKeySequence::Undo,
+        QKeySequence::Redo, QKeySequence::Find,     QKeySequence::FindNext,     QKeySequence::FindPrevious,
+        QKeySequence::Replace, QKeySequence::Print,
+    };
+    for (const QKeySequence::StandardKey key : keys)
+        if (event->matches(key))
+            return true;
+    return false;
+}
+
+}  // namespace
+
 void CGXTableView::keyPressEvent(QKeyEvent* event)
 {
+    if (IsCommandShortcut(event)) {
+        event->ignore();
+        return;
+    }
     m_grid->BeginUserAction();
     if (m_grid->ProcessKey(event)) {
         event->accept();

@@ -27,7 +27,6 @@ CDemoTable::~CDemoTable()
 
 void CDemoTable::InitialUpdate(bool newParam)
 {
-    EnableUndo(false);
     SetRowCount(static_cast<int>(m_data.records.size()));
     SetColCount(static_cast<int>(m_data.columns.size()) - 1);
     if (newParam) {
@@ -37,18 +36,14 @@ void CDemoTable::InitialUpdate(bool newParam)
     }
     if (GetRowCount() > 0)
         SetCurrentCell(1, 1);
-    EnableUndo(true);
     ApplyRemarks();
     Redraw();
 }
 
 void CDemoTable::RecordsChanged()
 {
-    EnableUndo(false);
     SetRowCount(static_cast<int>(m_data.records.size()));
     ClearSelection();
-    EnableUndo(true);
-    EmptyUndoHistory();
     ApplyRemarks();
     Redraw();
 }
@@ -179,6 +174,7 @@ bool CDemoTable::StoreStyleRowCol(int row, int col, const QString& text)
         m_doc->UpdateAllViews(this, kHintContents, nullptr);
     }
     RedrawRange(CGXRange::Cols(1, GetColCount(), GetRowCount()));  // the shares follow
+    log << QStringLiteral("store %1,%2").arg(row).arg(col);
     return true;
 }
 
@@ -268,4 +264,14 @@ void CDemoTable::OnGridHint(CGXGridHint& hint)
     if (m_doc)
         m_doc->UpdateAllViews(this, kHintContents, &hint);
     CGXGridView::OnGridHint(hint);
+}
+
+void CDemoTable::OnBeginEditGroup()
+{
+    log << QStringLiteral("begin");
+}
+
+void CDemoTable::OnEndEditGroup()
+{
+    log << QStringLiteral("end");
 }

@@ -8,6 +8,8 @@
 #include "DocumentObserver.h"
 #include "GXGridView.h"
 
+#include <QStringList>
+
 #include <string>
 #include <vector>
 
@@ -45,13 +47,17 @@ public:
     // Initial update as a table view does it: counts, options of a new
     // parameter object, current cell (1, 1).
     void InitialUpdate(bool newParam);
-    // The records changed in number: rows follow, undo history emptied.
+    // The records changed in number: rows follow.
     void RecordsChanged();
 
     void OnUpdate(IDocumentView* sender, long hint, CUpdateHint* hintObject) override;
 
     static QString ColumnTitle(int id, bool units);
     int keyDownCalls = 0;
+    // What the owner would record for its undo, in order: "begin", "end"
+    // (edit groups) and "store row,col" for every stored cell.
+    QStringList log;
+    int OpenGroups() const { return static_cast<int>(log.count("begin") - log.count("end")); }
     bool lastPrintLandscape = false;
     int printerChangedCalls = 0;
 
@@ -66,6 +72,8 @@ protected:
     void OnPrintHeader(QPainter& painter, const QRect& area, int page, int pageCount) override;
     void OnPrinterChanged(QPrinter& printer) override;
     void OnGridHint(CGXGridHint& hint) override;
+    void OnBeginEditGroup() override;
+    void OnEndEditGroup() override;
 
 private:
     void ApplyRemarks();

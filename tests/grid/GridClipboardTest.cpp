@@ -9,7 +9,7 @@ TEST_F(DemoTableTest, CopyPutsTabTextAndHtmlOnTheClipboard)
 {
     ClickCell(*table, 2, 1);
     ClickCell(*table, 3, 2, Qt::ShiftModifier);
-    PressKey(*table, Qt::Key_C, Qt::ControlModifier);
+    ASSERT_TRUE(table->Copy());
     const QMimeData* mime = QApplication::clipboard()->mimeData();
     ASSERT_NE(mime, nullptr);
     EXPECT_EQ(mime->text(), QString("P2\t20.00\r\nP3\t30.00\r\n"));
@@ -30,7 +30,8 @@ TEST_F(DemoTableTest, PasteStoresEditableCellsThroughTheCallBacks)
 {
     QApplication::clipboard()->setText("A\t111\t99\tx\r\nB\t222\t99\ty\r\n");
     ClickCell(*table, 2, 1);
-    PressKey(*table, Qt::Key_V, Qt::ControlModifier);
+    table->log.clear();
+    ASSERT_TRUE(table->Paste());
     EXPECT_EQ(data.records[1].name, "A");
     EXPECT_DOUBLE_EQ(data.records[1].heat, 111.0);
     EXPECT_EQ(data.records[1].note, "x");
@@ -39,18 +40,23 @@ TEST_F(DemoTableTest, PasteStoresEditableCellsThroughTheCallBacks)
     EXPECT_EQ(data.records[2].note, "y");
     EXPECT_TRUE(feedback->warnings.isEmpty());  // the static share column was skipped
 
-    // One undo step takes the whole paste back.
-    ASSERT_TRUE(table->Undo());
-    EXPECT_EQ(data.records[1].name, "P2");
-    EXPECT_DOUBLE_EQ(data.records[2].heat, 30.0);
-    EXPECT_EQ(data.records[2].note, "n3");
-    EXPECT_FALSE(table->CanUndo());
+    // One edit group around all the stores, so the owner makes one undo step.
+    EXPECT_EQ(table->log, (QStringList{"begin", "store 2,1", "store 2,2", "store 2,4", "store 3,1", "store 3,2",
+                                       "store 3,4", "end"}));
+
+    // Pasting what the cells already hold stores nothing; the group still closes.
+    table->log.clear();
+    ASSERT_TRUE(table->PasteText("A\t111.00\r\n"));
+    EXPECT_EQ(table->log, (QStringList{"begin", "end"}));
 }
 
 TEST_F(DemoTableTest, PasteStopsAtTheFirstRefusedCell)
 {
     ClickCell(*table, 1, 2);
+    table->log.clear();
     ASSERT_FALSE(table->PasteText("500\r\n5000\r\n7\r\n"));
+    // The group closes after the refused cell.
+    EXPECT_EQ(table->log, (QStringList{"begin", "store 1,2", "end"}));
     EXPECT_DOUBLE_EQ(data.records[0].heat, 500.0);
     EXPECT_DOUBLE_EQ(data.records[1].heat, 20.0);  // refused
     EXPECT_DOUBLE_EQ(data.records[2].heat, 30.0);  // not reached
@@ -65,7 +71,16 @@ TEST_F(DemoTableTest, PasteStopsAtTheFirstRefusedCell)
     ClickCell(*table, 5, 4);
     EXPECT_TRUE(table->PasteText("last\tbeyond\nbelow\n"));
     EXPECT_EQ(data.records[4].note, "last");
+
+    // Nothing to paste, or a pending edit that is refused: no group at all.
+    table->log.clear();
     EXPECT_FALSE(table->PasteText(""));
+    ClickCell(*table, 3, 2);
+    TypeKeys(*table, "x");
+    EXPECT_FALSE(table->PasteText("1\r\n"));
+    EXPECT_TRUE(table->IsEditing());
+    EXPECT_TRUE(table->log.isEmpty());
+    EXPECT_EQ(table->OpenGroups(), 0);
 }
 
 TEST_F(DemoTableTest, CopyOfACoveredRowShowsItsTextOnce)

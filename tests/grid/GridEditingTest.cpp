@@ -1,10 +1,18 @@
 // Editing cells as a user does: typing, Enter, moving away, refusal by the
-// validation call-back, Escape, undo and redo, the key-down call-back.
+// validation call-back, Escape, the key-down call-back, and the editing
+// commands' shortcuts left to the window's actions.
 #include "DemoFixture.h"
+#include "GXFindReplaceDialog.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QTest>
+
+#include <map>
 
 TEST_F(DemoTableTest, TypingAndEnterStoresTheCell)
 {
@@ -101,50 +109,121 @@ TEST_F(DemoTableTest, UnchangedEditIsNotStoredNorValidated)
     PressKey(*table, Qt::Key_F2);
     PressKey(*table, Qt::Key_Return);
     EXPECT_FALSE(table->IsEditing());
-    EXPECT_FALSE(table->CanUndo());
+    EXPECT_TRUE(table->log.isEmpty());
 }
 
-TEST_F(DemoTableTest, UndoAndRedoOfAnEdit)
-{
-    ClickCell(*table, 2, CDemoTable::kNote);
-    TypeKeys(*table, "checked");
-    PressKey(*table, Qt::Key_Return);
-    ASSERT_EQ(data.records[1].note, "checked");
-    ASSERT_TRUE(table->CanUndo());
-    ClickCell(*table, 5, CDemoTable::kName);
+namespace {
 
-    PressKey(*table, Qt::Key_Z, Qt::ControlModifier);
+// The editing commands whose shortcuts the window's actions own.
+const QKeySequence::StandardKey kCommandKeys[] = {
+    QKeySequence::Copy, QKeySequence::Paste,    QKeySequence::Undo,    QKeySequence::Redo,
+    QKeySequence::Find, QKeySequence::FindNext, QKeySequence::Replace,
+};
+
+// Presses the first key binding of a standard key on the platform; false
+// when the platform has none.
+bool PressStandardKey(QWidget* target, QKeySequence::StandardKey key)
+{
+    const QList<QKeySequence> bindings = QKeySequence::keyBindings(key);
+    if (bindings.isEmpty())
+        return false;
+    const QKeyCombination combination = bindings.first()[0];
+    QTest::keyClick(target, combination.key(), combination.keyboardModifiers());
+    QApplication::processEvents();
+    return true;
+}
+
+// A window without actions that counts the keys its children leave (the
+// modifier keys pressed on their own aside).
+class KeyCatcher : public QWidget {
+public:
+    int keys = 0;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        switch (event->key()) {
+        case Qt::Key_Control:
+        case Qt::Key_Shift:
+        case Qt::Key_Alt:
+        case Qt::Key_Meta:
+            break;
+        default:
+            ++keys;
+            break;
+        }
+        event->accept();
+    }
+};
+
+}  // namespace
+
+TEST_F(DemoTableTest, EditingShortcutsReachTheWindowsActions)
+{
+    QMainWindow window;
+    auto* grid = new CDemoTable(data, param.get());
+    grid->InitialUpdate(false);
+    window.setCentralWidget(grid);
+    std::map<QKeySequence::StandardKey, int> triggered;
+    for (const QKeySequence::StandardKey key : kCommandKeys) {
+        QAction* action = window.addAction(QString::number(static_cast<int>(key)));
+        action->setShortcut(QKeySequence(key));
+        QObject::connect(action, &QAction::triggered, [&triggered, key] { ++triggered[key]; });
+    }
+    ShowGrid(window);
+    grid->TableView()->setFocus();
+    ASSERT_TRUE(grid->SetCurrentCell(2, CDemoTable::kNote));
+
+    QApplication::clipboard()->setText("untouched");
+    for (const QKeySequence::StandardKey key : kCommandKeys) {
+        if (PressStandardKey(grid->TableView(), key)) {
+            EXPECT_EQ(triggered[key], 1) << QKeySequence(key).toString().toStdString();
+        }
+    }
+    // The grid did none of it itself.
+    EXPECT_EQ(QApplication::clipboard()->text(), QString("untouched"));
+    EXPECT_TRUE(grid->log.isEmpty());
+    EXPECT_EQ(grid->findChild<CGXFindReplaceDialog*>(), nullptr);
+
+    // In a cell being edited, copy and paste are the editor's.
+    TypeKeys(*grid, "abc");
+    ASSERT_TRUE(grid->IsEditing());
+    QLineEdit* editor = grid->CurrentEditor();
+    editor->selectAll();
+    ASSERT_TRUE(PressStandardKey(editor, QKeySequence::Copy));
+    EXPECT_EQ(QApplication::clipboard()->text(), QString("abc"));
+    editor->end(false);
+    ASSERT_TRUE(PressStandardKey(editor, QKeySequence::Paste));
+    EXPECT_EQ(editor->text(), QString("abcabc"));
+    EXPECT_EQ(triggered[QKeySequence::Copy], 1);
+    EXPECT_EQ(triggered[QKeySequence::Paste], 1);
+    PressKey(*grid, Qt::Key_Escape);
     EXPECT_EQ(data.records[1].note, "n2");
-    EXPECT_FALSE(table->CanUndo());
-    ASSERT_TRUE(table->CanRedo());
+}
+
+TEST_F(DemoTableTest, GridAloneLeavesEditingShortcutsToItsWindow)
+{
+    KeyCatcher window;
+    auto* grid = new CDemoTable(data, param.get(), nullptr, &window);
+    grid->InitialUpdate(false);
+    grid->resize(600, 300);
+    ShowGrid(window);
+    grid->TableView()->setFocus();
+    ASSERT_TRUE(grid->SetCurrentCell(1, CDemoTable::kNote));
+
+    QApplication::clipboard()->setText("pasted");
+    int pressed = 0;
+    for (const QKeySequence::StandardKey key : kCommandKeys)
+        pressed += PressStandardKey(grid->TableView(), key) ? 1 : 0;
+    EXPECT_EQ(window.keys, pressed);  // every one passed on, none swallowed
+    EXPECT_EQ(QApplication::clipboard()->text(), QString("pasted"));
+    EXPECT_TRUE(grid->log.isEmpty());
+    EXPECT_EQ(grid->findChild<CGXFindReplaceDialog*>(), nullptr);
     int row = 0;
     int col = 0;
-    ASSERT_TRUE(table->GetCurrentCell(row, col));  // undo shows the cell it changed
-    EXPECT_EQ(row, 2);
-    EXPECT_EQ(col, CDemoTable::kNote);
-
-    PressKey(*table, Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_EQ(data.records[1].note, "checked");
-    EXPECT_TRUE(table->CanUndo());
-    EXPECT_FALSE(table->CanRedo());
-}
-
-TEST_F(DemoTableTest, UndoHistoryCanBeSuspendedAndEmptied)
-{
-    table->EnableUndo(false);
-    ClickCell(*table, 1, CDemoTable::kNote);
-    TypeKeys(*table, "a");
-    PressKey(*table, Qt::Key_Return);
-    EXPECT_FALSE(table->CanUndo());
-    table->EnableUndo(true);
-    ClickCell(*table, 2, CDemoTable::kNote);
-    TypeKeys(*table, "b");
-    PressKey(*table, Qt::Key_Return);
-    EXPECT_TRUE(table->CanUndo());
-    table->EmptyUndoHistory();
-    EXPECT_FALSE(table->CanUndo());
-    EXPECT_FALSE(table->Undo());
-    EXPECT_EQ(data.records[1].note, "b");
+    ASSERT_TRUE(grid->GetCurrentCell(row, col));
+    EXPECT_EQ(row, 1);
+    EXPECT_FALSE(grid->IsEditing());
 }
 
 TEST_F(DemoTableTest, KeyDownCallBackRunsFirstAndMayConsume)

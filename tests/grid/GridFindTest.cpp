@@ -68,12 +68,49 @@ TEST_F(DemoTableTest, ReplaceGoesThroughValidation)
 
     options.findWhat = "n";
     options.replaceWith = "note ";
+    table->log.clear();
     EXPECT_EQ(table->ReplaceAll(options), 5);  // the names and heats have no "n"
     EXPECT_EQ(data.records[0].note, "note 1");
     EXPECT_EQ(data.records[4].note, "note 5");
-    ASSERT_TRUE(table->Undo());
-    EXPECT_EQ(data.records[0].note, "n1");
-    EXPECT_EQ(data.records[4].note, "n5");
+    // One edit group around the stores, for one undo step of the owner's.
+    EXPECT_EQ(table->log,
+              (QStringList{"begin", "store 1,4", "store 2,4", "store 3,4", "store 4,4", "store 5,4", "end"}));
+}
+
+TEST_F(DemoTableTest, ReplaceAllKeepsItsEditGroupBalanced)
+{
+    // Stopped by a refused cell: the cells before it are in the group, which closes.
+    data.records[2].heat = 15.0;
+    table->Redraw();
+    CGXFindOptions options;
+    options.findWhat = "5";
+    options.replaceWith = "5000";
+    EXPECT_EQ(table->ReplaceAll(options), 0);  // 15.00 -> 150000.00 is refused at once
+    EXPECT_EQ(table->log, (QStringList{"begin", "end"}));
+    EXPECT_EQ(feedback->warnings.size(), 1);
+    options.findWhat = "n4";
+    options.replaceWith = "checked";
+    table->log.clear();
+    EXPECT_EQ(table->ReplaceAll(options), 1);
+    EXPECT_EQ(table->log, (QStringList{"begin", "store 4,4", "end"}));
+
+    // Nothing found: an empty group, and the warning comes after it closed.
+    table->log.clear();
+    int openAtWarning = -1;
+    const auto previous = GXFeedback::SetWarningPresenter(
+        [this, &openAtWarning](QWidget*, const QString&) { openAtWarning = table->OpenGroups(); });
+    options.findWhat = "nowhere";
+    EXPECT_EQ(table->ReplaceAll(options), 0);
+    GXFeedback::SetWarningPresenter(previous);
+    EXPECT_EQ(table->log, (QStringList{"begin", "end"}));
+    EXPECT_EQ(openAtWarning, 0);
+
+    // A pending edit that is refused stops it before any group.
+    table->log.clear();
+    ClickCell(*table, 1, CDemoTable::kHeat);
+    TypeKeys(*table, "x");
+    EXPECT_EQ(table->ReplaceAll(options), 0);
+    EXPECT_TRUE(table->log.isEmpty());
 }
 
 TEST_F(DemoTableTest, FindAndReplaceDialogs)
@@ -81,7 +118,7 @@ TEST_F(DemoTableTest, FindAndReplaceDialogs)
     data.records[2].note = "pump";
     table->Redraw();
     ASSERT_TRUE(table->SetCurrentCell(1, 1));
-    PressKey(*table, Qt::Key_F, Qt::ControlModifier);
+    table->ShowFindDialog();
     auto* dialog = table->findChild<CGXFindReplaceDialog*>();
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(dialog->isVisible());
@@ -109,5 +146,5 @@ TEST_F(DemoTableTest, FindAndReplaceDialogs)
     QTest::keyClicks(edits[1], "fan");
     QTest::mouseClick(Button(dialog, "&Replace"), Qt::LeftButton);
     EXPECT_EQ(data.records[2].note, "fan");
-    EXPECT_TRUE(table->CanUndo());
+    EXPECT_TRUE(table->log.contains("store 3,4"));
 }

@@ -1,4 +1,5 @@
-// Moving rows and columns by dragging their headers.
+// Moving rows and columns by dragging their headers, and by the owner (the
+// undo of a move).
 #include "DemoFixture.h"
 
 #include <QApplication>
@@ -48,12 +49,50 @@ TEST_F(DemoTableTest, DraggingColumnHeadersMovesTheColumnList)
     ASSERT_TRUE(table->GetFirstSelectedRange(range));
     EXPECT_EQ(range, CGXRange::Cols(1, 2, table->GetRowCount()));
 
-    // Undo moves them back, redo again.
-    ASSERT_TRUE(table->Undo());
+    // The owner's undo moves them back the same way, the width with them.
+    ASSERT_TRUE(table->MoveCols(1, 2, 2));
+    EXPECT_EQ(data.moveColCalls, 2);
     EXPECT_EQ(data.columns, (std::vector<int>{0, 1, 2, 3, 4}));
     EXPECT_EQ(table->GetColWidth(2), 90);
-    ASSERT_TRUE(table->Redo());
+    EXPECT_EQ(table->GetColWidth(1), table->GetDefaultColWidth());
+    ASSERT_TRUE(table->MoveCols(2, 3, 1));
     EXPECT_EQ(data.columns, (std::vector<int>{0, 2, 3, 1, 4}));
+}
+
+TEST_F(DemoTableTest, MovesByTheOwner)
+{
+    // Rows follow with their heights and the current cell, even when the
+    // user may not drag them.
+    table->SetAllowMove(false, false);
+    table->SetRowHeight(4, 33);
+    ASSERT_TRUE(table->SetCurrentCell(4, CDemoTable::kNote));
+    ASSERT_TRUE(table->MoveRows(4, 5, 1));
+    EXPECT_EQ(data.moveRowCalls, 1);
+    EXPECT_EQ(data.records[0].name, "P4");
+    EXPECT_EQ(data.records[2].name, "P1");
+    EXPECT_EQ(table->GetStoredRowHeight(1), 33);
+    int row = 0;
+    int col = 0;
+    ASSERT_TRUE(table->GetCurrentCell(row, col));
+    EXPECT_EQ(row, 1);
+    EXPECT_EQ(col, CDemoTable::kNote);
+
+    // Out of range, onto itself, the header row: nothing, and no call-back.
+    EXPECT_FALSE(table->MoveRows(0, 1, 2));
+    EXPECT_FALSE(table->MoveRows(4, 6, 1));
+    EXPECT_FALSE(table->MoveRows(2, 3, 2));
+    EXPECT_FALSE(table->MoveRows(1, 2, 5));  // two rows cannot start at row 5 of 5
+    EXPECT_FALSE(table->MoveCols(3, 2, 1));
+    EXPECT_FALSE(table->MoveCols(1, 1, -1));
+    EXPECT_EQ(data.moveRowCalls, 1);
+    EXPECT_EQ(data.moveColCalls, 0);
+
+    // A pending edit is stored first; a refused one stops the move.
+    ClickCell(*table, 2, CDemoTable::kHeat);
+    TypeKeys(*table, "bad");
+    EXPECT_FALSE(table->MoveCols(1, 1, 2));
+    EXPECT_EQ(data.moveColCalls, 0);
+    EXPECT_TRUE(table->IsEditing());
 }
 
 TEST_F(DemoTableTest, DraggingToTheRightAndOntoItself)

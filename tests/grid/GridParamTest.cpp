@@ -8,13 +8,12 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QHeaderView>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSettings>
 #include <QTableView>
-#include <QTest>
-#include <QTimer>
 
 namespace {
 
@@ -26,12 +25,12 @@ QCheckBox* CheckBox(QWidget* dialog, const QString& text)
     return nullptr;
 }
 
-// Clicks a check box on its indicator, as a user would.
+// Toggles a check box, as a click on it would.
 void Tick(QWidget* dialog, const QString& text)
 {
     QCheckBox* box = CheckBox(dialog, text);
     if (box)
-        QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(8, box->height() / 2));
+        box->click();
 }
 
 QPushButton* Button(QWidget* dialog, const QString& text)
@@ -40,17 +39,6 @@ QPushButton* Button(QWidget* dialog, const QString& text)
         if (button->text() == text)
             return button;
     return nullptr;
-}
-
-// Runs `interact` on the modal dialog that `open` shows.
-template <typename Interact>
-void WithModalDialog(Interact interact)
-{
-    QTimer::singleShot(0, [interact] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        if (dialog)
-            interact(dialog);
-    });
 }
 
 }  // namespace
@@ -146,15 +134,21 @@ TEST(GridParam, TwoViewsOnOneParameterObjectStayInStep)
     first.SetZoom(110);
     EXPECT_EQ(second.TableView()->columnWidth(1), 165);
 
-    // An edit in one view shows in the other, and both share the undo history.
+    // An edit in one view shows in the other; the grid keeps no run-time
+    // state in the parameter object.
     ASSERT_TRUE(first.SetCurrentCell(1, 4));
     ClickCell(first, 1, 4);
     TypeKeys(first, "shared");
     PressKey(first, Qt::Key_Return);
     EXPECT_EQ(second.GetValueRowCol(1, 4), QString("shared"));
-    EXPECT_TRUE(second.CanUndo());
-    ASSERT_TRUE(second.Undo());
-    EXPECT_EQ(first.GetValueRowCol(1, 4), QString("n1"));
+    EXPECT_EQ(param->runtime, nullptr);
+
+    // A moved row takes its height along in the other view too.
+    first.SetRowHeight(1, 44);
+    ASSERT_TRUE(first.MoveRows(1, 1, 2));
+    EXPECT_EQ(second.GetValueRowCol(2, 4), QString("shared"));
+    EXPECT_EQ(second.TableView()->rowHeight(1), first.TableView()->rowHeight(1));
+    EXPECT_GT(second.TableView()->rowHeight(1), second.TableView()->rowHeight(0));
 
     // A hint about another parameter object is ignored.
     CGXGridParam other;
@@ -169,14 +163,21 @@ TEST_F(DemoTableTest, DisplayPropertiesDialogEditsAndSavesDefaults)
     const auto previousChooser = CGXDisplayPropertiesDialog::SetColourChooser(
         [](const QColor&, QWidget*) { return QColor(0x12, 0x34, 0x56); });
     param->properties.landscape = 1;
-    WithModalDialog([](QWidget* dialog) {
-        Tick(dialog, "&Vertical lines");
-        Tick(dialog, "&Row headers");
-        QTest::mouseClick(Button(dialog, "&Line colour..."), Qt::LeftButton);
-        Tick(dialog, "&Save as default");
-        QTest::mouseClick(Button(dialog, "OK"), Qt::LeftButton);
-    });
-    ASSERT_TRUE(table->EditDisplayProperties());
+    {
+        // Answered as a user would: the changes, then OK.
+        ModalAnswer answer([](QDialog& dialog) {
+            EXPECT_NE(qobject_cast<CGXDisplayPropertiesDialog*>(&dialog), nullptr);
+            Tick(&dialog, "&Vertical lines");
+            Tick(&dialog, "&Row headers");
+            Button(&dialog, "&Line colour...")->click();
+            Tick(&dialog, "&Save as default");
+            Button(&dialog, "OK")->click();
+            return dialog.result();
+        });
+        ASSERT_TRUE(table->EditDisplayProperties());
+        EXPECT_EQ(answer.dialogs, 1);
+        EXPECT_FALSE(answer.sawVisibleDialog);
+    }
     CGXDisplayPropertiesDialog::SetColourChooser(previousChooser);
     EXPECT_FALSE(param->properties.displayVertLines);
     EXPECT_FALSE(param->properties.displayRowHeaders);
@@ -194,12 +195,34 @@ TEST_F(DemoTableTest, DisplayPropertiesDialogEditsAndSavesDefaults)
     EXPECT_EQ(fresh->properties.marginLeft, 96);
 
     // Cancel changes nothing.
-    WithModalDialog([](QWidget* dialog) {
-        Tick(dialog, "&Horizontal lines");
-        QTest::mouseClick(Button(dialog, "Cancel"), Qt::LeftButton);
-    });
-    EXPECT_FALSE(table->EditDisplayProperties());
-    EXPECT_TRUE(param->properties.displayHorzLines);
+    {
+        ModalAnswer answer([](QDialog& dialog) {
+            Tick(&dialog, "&Horizontal lines");
+            Button(&dialog, "Cancel")->click();
+            return dialog.result();
+        });
+        EXPECT_FALSE(table->EditDisplayProperties());
+        EXPECT_TRUE(param->properties.displayHorzLines);
+    }
+
+    // A hook that just answers Accepted gets what the controls show; the
+    // default colour chooser is a modal dialog of its own.
+    {
+        ModalAnswer answer([](QDialog& dialog) {
+            if (auto* colours = qobject_cast<QColorDialog*>(&dialog)) {
+                colours->setCurrentColor(QColor(0x65, 0x43, 0x21));
+                return static_cast<int>(QDialog::Accepted);
+            }
+            Tick(&dialog, "&Horizontal lines");
+            Button(&dialog, "Header &background...")->click();
+            return static_cast<int>(QDialog::Accepted);
+        });
+        EXPECT_TRUE(table->EditDisplayProperties());
+        EXPECT_EQ(answer.dialogs, 2);
+        EXPECT_FALSE(param->properties.displayHorzLines);
+        EXPECT_EQ(param->properties.headerColour, 0x654321u);
+        EXPECT_FALSE(param->properties.displayVertLines);  // as saved before
+    }
 
     // Back to the built-in defaults for the other tests.
     CGXGridView::SaveDefaultProperties(CGXProperties());

@@ -1,10 +1,9 @@
-// The grid's plain parts: ranges and moved positions, clipboard texts, the
-// undo history and the style filled from a record's cell.
+// The grid's plain parts: ranges and moved positions, clipboard texts and
+// the style filled from a record's cell.
 #include "CellDescription.h"
 #include "GXClipboardText.h"
 #include "GXRange.h"
 #include "GXStyle.h"
-#include "GXUndoHistory.h"
 
 #include <gtest/gtest.h>
 
@@ -63,49 +62,6 @@ TEST(GridClipboardText, ParsesLinesOfAnyEnding)
     EXPECT_TRUE(TabTextToBlock("\n").empty());
     // Empty cells are kept, so a paste can clear cells in the middle.
     EXPECT_EQ(TabTextToBlock("a\t\tc")[0], (QStringList{"a", "", "c"}));
-}
-
-TEST(GridUndoHistory, UndoRedoAndTheirLimits)
-{
-    CGXUndoHistory history;
-    EXPECT_FALSE(history.CanUndo());
-    history.Record({{CGXUndoCell{1, 1, "a", "b"}}});
-    history.Record({{CGXUndoMove{true, 1, 2, 3}}});
-    EXPECT_EQ(history.UndoCount(), 2u);
-    CGXUndoStep step = history.TakeUndo();
-    ASSERT_EQ(step.actions.size(), 1u);
-    EXPECT_TRUE(std::holds_alternative<CGXUndoMove>(step.actions[0]));
-    EXPECT_TRUE(history.CanRedo());
-    step = history.TakeRedo();
-    EXPECT_EQ(history.RedoCount(), 0u);
-    EXPECT_EQ(history.UndoCount(), 2u);
-    // A new step forgets what could be redone.
-    history.TakeUndo();
-    history.Record({{CGXUndoCell{2, 2, "x", "y"}}});
-    EXPECT_FALSE(history.CanRedo());
-    // While disabled nothing is recorded; empty steps never are.
-    history.Enable(false);
-    history.Record({{CGXUndoCell{3, 3, "x", "y"}}});
-    history.Enable(true);
-    history.Record({});
-    EXPECT_EQ(history.UndoCount(), 2u);
-    for (std::size_t i = 0; i < CGXUndoHistory::kMaxSteps + 10; ++i)
-        history.Record({{CGXUndoCell{1, 1, "a", "b"}}});
-    EXPECT_EQ(history.UndoCount(), CGXUndoHistory::kMaxSteps);
-    history.Empty();
-    EXPECT_FALSE(history.CanUndo());
-    EXPECT_FALSE(history.CanRedo());
-}
-
-TEST(GridUndoHistory, LivesInTheParameterObject)
-{
-    CGXGridParam param;
-    CGXGridRuntime::Of(param).history.Record({{CGXUndoCell{1, 1, "a", "b"}}});
-    EXPECT_TRUE(CGXGridRuntime::Of(param).history.CanUndo());
-    // Run-time state of another kind is replaced by the grid's own.
-    param.runtime = std::make_unique<CGridRuntime>();
-    EXPECT_FALSE(CGXGridRuntime::Of(param).history.CanUndo());
-    EXPECT_NE(dynamic_cast<CGXGridRuntime*>(param.runtime.get()), nullptr);
 }
 
 TEST(GridStyle, FilledFromARecordCell)

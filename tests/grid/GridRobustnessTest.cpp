@@ -1,9 +1,8 @@
 // The grid when the table under it changes: counts shrinking or rows
-// inserted while a cell is edited, the undo history after a shrink, a grid
+// inserted while a cell is edited, edit groups that stay balanced, a grid
 // destroyed with a pending edit, and damaged or extreme sizes.
 #include "GXGridView.h"
 #include "GXListGrid.h"
-#include "GXUndoHistory.h"
 #include "GridParam.h"
 #include "GridTestSupport.h"
 
@@ -58,6 +57,10 @@ public:
     std::vector<std::vector<QString>> cells;
     int calls = 0;  // call-backs of any kind
     std::vector<std::pair<int, int>> stores;
+    int groupsBegun = 0;
+    int groupsEnded = 0;
+    int storesInGroups = 0;
+    bool throwOnStore = false;  // an owner whose store fails hard
 
 protected:
     bool GetStyleRowCol(int row, int col, CGXStyle& style) const override
@@ -71,10 +74,20 @@ protected:
     bool StoreStyleRowCol(int row, int col, const QString& text) override
     {
         ++calls;
+        if (throwOnStore)
+            throw std::runtime_error("store failed");
         stores.emplace_back(row, col);
+        if (groupsBegun > groupsEnded)
+            ++storesInGroups;
         Cell(row, col) = text;
         return true;
     }
+    void OnBeginEditGroup() override
+    {
+        EXPECT_EQ(groupsBegun, groupsEnded) << "edit groups do not nest";
+        ++groupsBegun;
+    }
+    void OnEndEditGroup() override { ++groupsEnded; }
     bool OnValidateCell(int, int, QString&) override
     {
         ++calls;
@@ -153,48 +166,46 @@ TEST(GridCountChange, InsertedRowsMoveTheEditToItsRecord)
     EXPECT_EQ(feedback.beeps, 0);
 }
 
-TEST(GridCountChange, UndoStepsOutsideTheShrunkTableAreDropped)
+TEST(GridEditGroup, ClosedAfterAStoreThatThrows)
 {
     FeedbackCatcher feedback;
-    StrictTable table(6, 2);
+    StrictTable table(3, 3);
     ShowGrid(table);
-    TypeInto(table, 2, 1, "first");
-    PressKey(table, Qt::Key_Return);
-    TypeInto(table, 6, 1, "second");
-    PressKey(table, Qt::Key_Return);
-    TypeInto(table, 3, 2, "third");
-    PressKey(table, Qt::Key_Return);
-    ASSERT_EQ(CGXGridRuntime::Of(*table.GetParam()).history.UndoCount(), 3U);
-    table.Shrink(4, 2);
-    // The step on row 6 and the one before it (which can only be undone after
-    // it) are gone; the later one still works.
-    EXPECT_EQ(CGXGridRuntime::Of(*table.GetParam()).history.UndoCount(), 1U);
-    EXPECT_TRUE(table.Undo());
-    EXPECT_EQ(table.Cell(3, 2), QString("r3c2"));
-    EXPECT_FALSE(table.CanUndo());
-    EXPECT_TRUE(table.CanRedo());
-    EXPECT_FALSE(table.Undo());
+    ClickCell(table, 1, 1);
+    table.throwOnStore = true;
+    EXPECT_THROW(table.PasteText("a\tb\r\n"), std::runtime_error);
+    CGXFindOptions options;
+    options.findWhat = "r2";
+    options.replaceWith = "x";
+    EXPECT_THROW(table.ReplaceAll(options), std::runtime_error);
+    EXPECT_EQ(table.groupsBegun, 2);
+    EXPECT_EQ(table.groupsEnded, 2);
 
-    // Moves too: a recorded move of rows 3-4 to row 1 does not fit three
-    // rows; a move of columns does not care about rows.
-    table.EmptyUndoHistory();
-    CGXUndoHistory& history = CGXGridRuntime::Of(*table.GetParam()).history;
-    history.Record({{CGXUndoMove{false, 1, 1, 2}}});
-    history.Record({{CGXUndoMove{true, 3, 4, 1}}});
-    history.Record({{CGXUndoMove{true, 1, 1, 2}}});
-    table.Shrink(3, 2);
-    EXPECT_EQ(history.UndoCount(), 1U);
-    table.Shrink(3, 1);
-    EXPECT_EQ(history.UndoCount(), 1U);  // the row move needs no second column
-    EXPECT_TRUE(table.Undo());
-    EXPECT_FALSE(table.CanUndo());
+    // The grid still works afterwards.
+    table.throwOnStore = false;
+    EXPECT_EQ(table.ReplaceAll(options), 3);
+    EXPECT_EQ(table.storesInGroups, 3);
+    EXPECT_EQ(table.groupsEnded, 3);
+}
+
+TEST(GridEditGroup, NoGroupWhenAShrunkTableLeavesNothingToPasteInto)
+{
+    FeedbackCatcher feedback;
+    StrictTable table(4, 2);
+    ShowGrid(table);
+    table.Shrink(0, 2);
+    EXPECT_FALSE(table.PasteText("a\r\n"));  // no current cell any more
+    EXPECT_EQ(table.groupsBegun, 0);
+    EXPECT_EQ(table.groupsEnded, 0);
+    EXPECT_TRUE(table.stores.empty());
 }
 
 TEST(GridDestruction, PendingEditIsDroppedWithoutStoringOrTouchingTheParam)
 {
     FeedbackCatcher feedback;
     {
-        // The parameter object outlives the grid: nothing is stored or recorded.
+        // The parameter object outlives the grid: nothing is stored, nothing
+        // left in it.
         auto param = CGXGridView::CreateParam();
         auto* table = new StrictTable(3, 3, param.get());
         ShowGrid(*table);
@@ -202,7 +213,7 @@ TEST(GridDestruction, PendingEditIsDroppedWithoutStoringOrTouchingTheParam)
         ASSERT_TRUE(table->IsEditing());
         table->ShowFindDialog();
         delete table;
-        EXPECT_FALSE(CGXGridRuntime::Of(*param).history.CanUndo());
+        EXPECT_EQ(param->runtime, nullptr);
     }
     {
         // The document (and its parameter object) goes first, as when a
@@ -281,9 +292,9 @@ TEST(GridPaste, CellsBeyondTheEdgeAreSkippedAndThePasteStillSucceeds)
     EXPECT_EQ(table.stores.size(), 4U);
     EXPECT_EQ(table.Cell(2, 2), QString("a"));
     EXPECT_EQ(table.Cell(3, 3), QString("e"));
-    EXPECT_EQ(CGXGridRuntime::Of(*table.GetParam()).history.UndoCount(), 1U);
-    EXPECT_TRUE(table.Undo());
-    EXPECT_EQ(table.Cell(3, 3), QString("r3c3"));
+    EXPECT_EQ(table.groupsBegun, 1);  // one group with every store in it
+    EXPECT_EQ(table.groupsEnded, 1);
+    EXPECT_EQ(table.storesInGroups, 4);
 }
 
 TEST(GridCoveredCells, AddingAndRemovingKeepsTheTablesSpansInStep)
