@@ -1,0 +1,43 @@
+#include "DorvanApp.h"
+
+#include "AboutBox.h"
+#include "MainFrame.h"
+
+CDorvanApp::CDorvanApp(int& argc, char** argv) : QApplication(argc, argv)
+{
+    SetNames();
+}
+
+CDorvanApp::~CDorvanApp() = default;
+
+static void LoadIcons()
+{
+    Q_INIT_RESOURCE(icons);
+}
+
+void CDorvanApp::SetNames()
+{
+    LoadIcons();
+    QApplication::setOrganizationName(QStringLiteral("Dorvan"));
+    QApplication::setApplicationName(QStringLiteral("Dorvan"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Dorvan"));
+    QApplication::setApplicationVersion(QStringLiteral(DORVAN_VERSION));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/dorvan.svg")));
+}
+
+std::unique_ptr<CMainFrame> StartMainFrame(const QStringList& arguments, bool showAbout)
+{
+    auto main = std::make_unique<CMainFrame>();
+    if (arguments.isEmpty() || !main->OpenDocument(arguments.first()))
+        main->NewDocument();
+    main->show();
+    if (showAbout)
+        ShowAboutBox(main.get());
+    return main;
+}
+
+bool CDorvanApp::Start(const QStringList& arguments, bool showAbout)
+{
+    m_main = StartMainFrame(arguments, showAbout);
+    return m_main != nullptr;
+}

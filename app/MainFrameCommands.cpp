@@ -1,0 +1,164 @@
+// CMainFrame: the commands of the application and the main window (files,
+// view switching, windows, help, sequence mode).
+#include "MainFrame.h"
+
+#include "AboutBox.h"
+#include "CommandIds.h"
+#include "FileDialogs.h"
+#include "GXGridView.h"
+#include "GXModal.h"
+#include "KalvexFrm.h"
+#include "MessageBoxes.h"
+#include "OpenDocument.h"
+
+#include <QMdiArea>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include <set>
+
+namespace {
+
+const std::set<int> kShellCommands = {
+    Cmd::FileNew,    Cmd::FileOpen,   Cmd::FileClose,    Cmd::FileSave,       Cmd::FileSaveAs,
+    Cmd::PrintSetup, Cmd::Exit,       Cmd::ViewBranchTable, Cmd::ViewResultsTable, Cmd::ViewGraphs,
+    Cmd::ViewAirSourceTable, Cmd::ViewHeatSourceTable, Cmd::Cascade, Cmd::Tile, Cmd::ArrangeIcons,
+    Cmd::Toolbar,    Cmd::StatusBar,  Cmd::Help,         Cmd::HelpIndex,      Cmd::UsingHelp,
+    Cmd::ContextHelp, Cmd::About,     Cmd::NextPane,     Cmd::PreviousPane,   Cmd::SequenceMode,
+    Cmd::WorkerDescription,
+};
+
+ViewKind SwitchKind(int id)
+{
+    switch (id) {
+    case Cmd::ViewBranchTable: return ViewKind::Branch;
+    case Cmd::ViewResultsTable: return ViewKind::Results;
+    case Cmd::ViewGraphs: return ViewKind::Graph;
+    case Cmd::ViewAirSourceTable: return ViewKind::AirSource;
+    default: return ViewKind::HeatSource;
+    }
+}
+
+bool IsViewSwitch(int id)
+{
+    return id == Cmd::ViewBranchTable || id == Cmd::ViewResultsTable || id == Cmd::ViewGraphs ||
+           id == Cmd::ViewAirSourceTable || id == Cmd::ViewHeatSourceTable;
+}
+
+// The kinds of window the program can show so far.
+bool ViewBuilt(ViewKind kind)
+{
+    return kind == ViewKind::Branch || kind == ViewKind::Results;
+}
+
+}  // namespace
+
+bool CMainFrame::ShellHandles(int id) const
+{
+    return kShellCommands.count(id) != 0;
+}
+
+bool CMainFrame::ShellEnabled(int id) const
+{
+    const bool haveDocument = ActiveDocument() != nullptr;
+    if (IsViewSwitch(id))
+        return haveDocument && ViewBuilt(SwitchKind(id));
+    switch (id) {
+    case Cmd::FileClose:
+    case Cmd::FileSave:
+    case Cmd::FileSaveAs:
+    case Cmd::SequenceMode: return haveDocument;
+    case Cmd::Cascade:
+    case Cmd::Tile:
+    case Cmd::NextPane:
+    case Cmd::PreviousPane: return !m_mdi->subWindowList().isEmpty();
+    case Cmd::ArrangeIcons: return haveDocument;
+    case Cmd::WorkerDescription: return false;  // its dialog is not part of the program yet
+    default: return true;
+    }
+}
+
+bool CMainFrame::ShellChecked(int id) const
+{
+    switch (id) {
+    case Cmd::Toolbar: return m_toolbar && !m_toolbar->isHidden();
+    case Cmd::StatusBar: return !statusBar()->isHidden();
+    case Cmd::SequenceMode: return ActiveDocument() && ActiveDocument()->doc.sequenceMode;
+    default: return false;
+    }
+}
+
+bool CMainFrame::RunShellCommand(int id)
+{
+    COpenDocument* document = ActiveDocument();
+    if (IsViewSwitch(id))
+        return document && ShowView(*document, SwitchKind(id)) != nullptr;
+    switch (id) {
+    case Cmd::FileNew: return NewDocument() != nullptr;
+    case Cmd::FileOpen: {
+        const QString path = AskOpenFileName(this);
+        return !path.isEmpty() && OpenDocument(path) != nullptr;
+    }
+    case Cmd::FileClose: return document && CloseDocument(*document);
+    case Cmd::FileSave: return document && SaveDocument(*document, false);
+    case Cmd::FileSaveAs: return document && SaveDocument(*document, true);
+    case Cmd::PrintSetup: return PrintSetup();
+    case Cmd::Exit: return close();
+    case Cmd::Cascade: m_mdi->cascadeSubWindows(); return true;
+    case Cmd::Tile: m_mdi->tileSubWindows(); return true;
+    case Cmd::ArrangeIcons: ArrangeIcons(); return true;
+    case Cmd::Toolbar: m_toolbar->setVisible(m_toolbar->isHidden()); return true;
+    case Cmd::StatusBar: statusBar()->setVisible(statusBar()->isHidden()); return true;
+    case Cmd::NextPane: m_mdi->activateNextSubWindow(); return true;
+    case Cmd::PreviousPane: m_mdi->activatePreviousSubWindow(); return true;
+    case Cmd::About: ShowAboutBox(this); return true;
+    case Cmd::SequenceMode:
+        if (!document)
+            return false;
+        document->doc.ToggleSequenceMode();
+        return true;
+    case Cmd::Help:
+    case Cmd::HelpIndex:
+    case Cmd::UsingHelp:
+    case Cmd::ContextHelp: ShowHelpLater(); return true;
+    default: return false;
+    }
+}
+
+void CMainFrame::ArrangeIcons()
+{
+    // Minimised windows in a row along the bottom of the area.
+    int x = 0;
+    const int bottom = m_mdi->viewport()->height();
+    for (QMdiSubWindow* window : m_mdi->subWindowList(QMdiArea::CreationOrder)) {
+        if (!window->isMinimized())
+            continue;
+        window->move(x, bottom - window->height());
+        x += window->width();
+    }
+}
+
+void CMainFrame::ShowHelpLater()
+{
+    Messages::Information(this, QStringLiteral("The help pages come with a later version of Dorvan. "
+                                               "docs/ in the program's sources describes the file format and "
+                                               "the command-line program."));
+}
+
+bool CMainFrame::PrintSetup()
+{
+    // The active table's printer, so that its next print job uses the setup.
+    QPrinter* printer = nullptr;
+    if (CKalvexFrm* frame = ActiveFrame())
+        if (auto* grid = qobject_cast<CGXGridView*>(frame->View()))
+            printer = grid->GetPrinter();
+    if (!printer) {
+        if (!m_printer)
+            m_printer = std::make_unique<QPrinter>();
+        printer = m_printer.get();
+    }
+    QPageSetupDialog dialog(printer, this);
+    return GXModal::Exec(dialog) == QDialog::Accepted;
+}

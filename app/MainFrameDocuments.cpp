@@ -1,0 +1,220 @@
+// CMainFrame: documents and their windows (new, open, save, close, view
+// switching).
+#include "MainFrame.h"
+
+#include "BranchTableView.h"
+#include "archive/DocumentFile.h"
+#include "FileDialogs.h"
+#include "KalvexFrm.h"
+#include "MessageBoxes.h"
+#include "OpenDocument.h"
+#include "ResultTableView.h"
+
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QTimer>
+
+COpenDocument* CMainFrame::AddDocument()
+{
+    auto* document = new COpenDocument(this);
+    document->doc.OnNewDocument();
+    m_documents.append(document);
+    connect(&document->undo, &QUndoStack::indexChanged, this, &CMainFrame::UpdateActions);
+    return document;
+}
+
+COpenDocument* CMainFrame::NewDocument()
+{
+    COpenDocument* document = AddDocument();
+    CreateFrame(*document, ViewKind::Branch);
+    return document;
+}
+
+COpenDocument* CMainFrame::FindOpen(const QString& path) const
+{
+    const QString wanted = QFileInfo(path).absoluteFilePath();
+    for (COpenDocument* document : m_documents) {
+        const QString own = QString::fromStdString(document->doc.PathName());
+        if (!own.isEmpty() && QFileInfo(own).absoluteFilePath() == wanted)
+            return document;
+    }
+    return nullptr;
+}
+
+COpenDocument* CMainFrame::OpenDocument(const QString& path)
+{
+    if (COpenDocument* open = FindOpen(path)) {
+        QList<CKalvexFrm*> frames = Frames(open);
+        if (!frames.isEmpty())
+            m_mdi->setActiveSubWindow(frames.first());
+        return open;
+    }
+    auto document = std::make_unique<COpenDocument>(this);
+    const CFileResult result = LoadDocumentFile(path.toStdString(), document->doc);
+    if (!result.ok) {
+        Messages::Error(this, QString::fromStdString(result.message));
+        m_recent.Remove(path);
+        UpdateRecentActions();
+        return nullptr;
+    }
+    if (result.layoutsReset)
+        Messages::Information(this, QString::fromStdString(result.message));
+    COpenDocument* opened = document.release();
+    m_documents.append(opened);
+    connect(&opened->undo, &QUndoStack::indexChanged, this, &CMainFrame::UpdateActions);
+    m_recent.Add(path);
+    m_recent.Save();
+    UpdateRecentActions();
+    CreateFrame(*opened, ViewKind::Branch);
+    return opened;
+}
+
+bool CMainFrame::StorePendingEdits(COpenDocument& document, bool discardRefused)
+{
+    for (CKalvexFrm* frame : Frames(&document)) {
+        auto* grid = qobject_cast<CGXGridView*>(frame->View());
+        if (!grid || grid->TransferCurrentCell())
+            continue;
+        if (!discardRefused)
+            return false;
+        grid->CancelEditing();
+    }
+    return true;
+}
+
+bool CMainFrame::SaveDocument(COpenDocument& document, bool askName)
+{
+    if (!StorePendingEdits(document, false))
+        return false;
+    QString path = QString::fromStdString(document.doc.PathName());
+    if (askName || path.isEmpty()) {
+        const QString suggested = path.isEmpty() ? QString::fromStdString(document.doc.Title()) : path;
+        path = AskSaveFileName(this, suggested);
+        if (path.isEmpty())
+            return false;
+    }
+    const CFileResult result = SaveDocumentFile(path.toStdString(), document.doc);
+    if (!result.ok) {
+        Messages::Error(this, QString::fromStdString(result.message));
+        return false;
+    }
+    m_recent.Add(path);
+    m_recent.Save();
+    UpdateRecentActions();
+    document.doc.UpdateAllViews(nullptr, kHintContents);  // captions show the new title
+    UpdateTitle();
+    return true;
+}
+
+bool CMainFrame::QueryClose(COpenDocument& document)
+{
+    if (m_closing.contains(&document))
+        return true;
+    StorePendingEdits(document, true);
+    if (!document.doc.IsModified())
+        return true;
+    const QString question =
+        QStringLiteral("Save changes to %1?").arg(QString::fromStdString(document.doc.Title()));
+    switch (Messages::Show(this, QMessageBox::Warning, question,
+                           QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes)) {
+    case QMessageBox::Yes: return SaveDocument(document, false);
+    case QMessageBox::No: return true;
+    default: return false;
+    }
+}
+
+bool CMainFrame::CloseDocument(COpenDocument& document)
+{
+    if (!QueryClose(document))
+        return false;
+    m_closing.append(&document);
+    for (CKalvexFrm* frame : Frames(&document))
+        frame->close();
+    return true;
+}
+
+bool CMainFrame::CanCloseFrame(CKalvexFrm& frame)
+{
+    COpenDocument& document = frame.Document();
+    if (Frames(&document).size() > 1)
+        return true;
+    if (!QueryClose(document))
+        return false;
+    m_closing.append(&document);
+    return true;
+}
+
+void CMainFrame::FrameDestroyed(COpenDocument* document)
+{
+    // The last window of a document gone: the document goes, once its
+    // views have left it.
+    if (!m_documents.contains(document) || !Frames(document).isEmpty())
+        return;
+    m_documents.removeAll(document);
+    m_closing.removeAll(document);
+    document->deleteLater();
+    RebuildMenus();
+    UpdateTitle();
+    UpdateActions();
+}
+
+QList<CKalvexFrm*> CMainFrame::Frames(const COpenDocument* document) const
+{
+    QList<CKalvexFrm*> frames;
+    for (QMdiSubWindow* window : m_mdi->subWindowList(QMdiArea::CreationOrder)) {
+        auto* frame = qobject_cast<CKalvexFrm*>(window);
+        if (frame && (!document || &frame->Document() == document))
+            frames.append(frame);
+    }
+    return frames;
+}
+
+CKalvexFrm* CMainFrame::ActiveFrame() const
+{
+    return qobject_cast<CKalvexFrm*>(m_mdi->currentSubWindow());
+}
+
+COpenDocument* CMainFrame::ActiveDocument() const
+{
+    CKalvexFrm* frame = ActiveFrame();
+    return frame ? &frame->Document() : nullptr;
+}
+
+CKalvexFrm* CMainFrame::CreateFrame(COpenDocument& document, ViewKind kind)
+{
+    CKalvexTableView* view = nullptr;
+    switch (kind) {
+    case ViewKind::Branch: view = new CBranchTableView(document); break;
+    case ViewKind::Results: view = new CResultTableView(document); break;
+    default: return nullptr;  // the graph and source tables come later
+    }
+    auto* frame = new CKalvexFrm(document, kind, view, view);
+    frame->canClose = [this](CKalvexFrm& closing) { return CanCloseFrame(closing); };
+    connect(view, &CKalvexTableView::commandStateChanged, this, &CMainFrame::UpdateActions);
+    connect(view, &CKalvexTableView::captionChanged, this, &CMainFrame::UpdateTitle);
+    COpenDocument* owner = &document;
+    connect(frame, &QObject::destroyed, this, [this, owner] {
+        QTimer::singleShot(0, this, [this, owner] { FrameDestroyed(owner); });
+    });
+    m_mdi->addSubWindow(frame);
+    view->InitialUpdate();
+    const QSize area = m_mdi->viewport()->size();
+    frame->resize(std::max(480, area.width() * 3 / 4), std::max(300, area.height() * 3 / 4));
+    frame->show();
+    m_mdi->setActiveSubWindow(frame);
+    view->setFocus();
+    return frame;
+}
+
+CKalvexFrm* CMainFrame::ShowView(COpenDocument& document, ViewKind kind)
+{
+    for (CKalvexFrm* frame : Frames(&document)) {
+        if (frame->Kind() != kind)
+            continue;
+        if (frame->isMinimized())
+            frame->showNormal();
+        m_mdi->setActiveSubWindow(frame);
+        return frame;
+    }
+    return CreateFrame(document, kind);
+}

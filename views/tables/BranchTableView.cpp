@@ -1,0 +1,143 @@
+#include "BranchTableView.h"
+
+#include "InputSyntax.h"
+#include "KalvexDoc.h"
+
+CBranchTableView::CBranchTableView(COpenDocument& document, QWidget* parent)
+    : CKalvexTableView(document, kBranchTable, parent)
+{
+}
+
+bool CBranchTableView::OnValidateCell(int row, int col, QString& text)
+{
+    (void)row;
+    const std::optional<CColumnRule> rule = BranchColumnRule(ColumnIdAt(col));
+    if (!rule)
+        return true;
+    const std::string message = CheckCellText(*rule, text.toStdString());
+    if (message.empty())
+        return true;
+    SetWarningText(QString::fromStdString(message));
+    return false;
+}
+
+bool CBranchTableView::HandlesCommand(int id) const
+{
+    return id == Cmd::AddBranch || id == Cmd::InsertBranches || id == Cmd::DeleteBranches ||
+           CKalvexTableView::HandlesCommand(id);
+}
+
+bool CBranchTableView::IsCommandEnabled(int id) const
+{
+    switch (id) {
+    case Cmd::AddBranch: return HasParam();
+    case Cmd::InsertBranches: return CanInsertBranches();
+    case Cmd::DeleteBranches: return CanDeleteBranches();
+    default: return CKalvexTableView::IsCommandEnabled(id);
+    }
+}
+
+bool CBranchTableView::RunCommand(int id)
+{
+    switch (id) {
+    case Cmd::AddBranch: return AddBranch();
+    case Cmd::InsertBranches: return CanInsertBranches() && InsertBranches();
+    case Cmd::DeleteBranches: return CanDeleteBranches() && DeleteBranches();
+    default: return CKalvexTableView::RunCommand(id);
+    }
+}
+
+bool CBranchTableView::AddBranch()
+{
+    if (!TransferCurrentCell())
+        return false;
+    if (!Doc().InsertNewBranch(Doc().BranchCount()))
+        return false;
+    AfterBranchListChange(Doc().BranchCount());
+    return true;
+}
+
+namespace {
+
+bool CurrentCellInside(const CGXGridView& grid)
+{
+    int row = 0, col = 0;
+    return grid.GetCurrentCell(row, col) && row >= 1 && row <= grid.GetRowCount() && col >= 1 &&
+           col <= grid.GetColCount();
+}
+
+}  // namespace
+
+bool CBranchTableView::CanInsertBranches() const
+{
+    if (!HasParam() || GetRowCount() < 1)
+        return false;
+    if (HasSelection())
+        return !FirstRangeStartsAtRow0();
+    return CurrentCellInside(*this);
+}
+
+bool CBranchTableView::CanDeleteBranches() const
+{
+    if (!HasParam() || GetRowCount() < 1)
+        return false;
+    if (HasSelection())
+        return !FirstRangeStartsAtRow0() || IsFirstRangeWholeTable();
+    return CurrentCellInside(*this);
+}
+
+bool CBranchTableView::InsertBranches()
+{
+    int first = 0, last = -1;
+    CGXRange range;
+    if (GetFirstSelectedRange(range)) {
+        if (range.top == 0)
+            return false;
+        first = range.top;
+        last = range.bottom;
+    } else {
+        int col = 0;
+        GetCurrentCell(first, col);
+        last = first;
+    }
+    if (!TransferCurrentCell())
+        return false;
+    int inserted = 0;
+    for (int row = first; row <= last; ++row, ++inserted)
+        if (!Doc().InsertNewBranch(first - 1 + inserted))
+            break;
+    if (inserted == 0)
+        return false;
+    AfterBranchListChange(first);
+    return true;
+}
+
+bool CBranchTableView::DeleteBranches()
+{
+    int first = 0, last = -1;
+    CGXRange range;
+    if (GetFirstSelectedRange(range)) {
+        if (IsFirstRangeWholeTable()) {
+            first = 1;
+            last = GetRowCount();
+        } else if (range.top == 0) {
+            return false;
+        } else {
+            first = range.top;
+            last = range.bottom;
+        }
+    } else {
+        int col = 0;
+        GetCurrentCell(first, col);
+        last = first;
+    }
+    if (!TransferCurrentCell())
+        return false;
+    CancelEditing();
+    for (int n = last - first + 1; n > 0; --n)
+        if (!RemoveRows(first, first) || !Doc().DeleteBranch(first - 1))
+            break;
+    ResetCurrentCell();
+    AfterBranchListChange(first == 1 ? 1 : first - 1);
+    return true;
+}

@@ -1,0 +1,96 @@
+#pragma once
+// The behaviour the four tables share: binding to the document, cells made
+// on demand from the records, edits stored back (and recorded on the
+// document's undo history by branch and column id), row and column moves,
+// the caption, and the table commands and keys.
+#include "CommandIds.h"
+#include "DocumentObserver.h"
+#include "GXGridView.h"
+#include "TableKind.h"
+
+class COpenDocument;
+class CKalvexBranch;
+class CEditGroupCommand;
+
+class CKalvexTableView : public CGXGridView, public IDocumentView, public ICommandTarget {
+    Q_OBJECT
+
+public:
+    CKalvexTableView(COpenDocument& document, const CTableKind& kind, QWidget* parent = nullptr);
+    ~CKalvexTableView() override;
+
+    // First showing: parameters made or attached, counts, current cell.
+    void InitialUpdate();
+    void OnUpdate(IDocumentView* sender, long hint, CUpdateHint* hintObject) override;
+
+    COpenDocument& Document() const { return m_document; }
+    CKalvexDoc& Doc() const;
+    const CTableKind& Kind() const { return m_kind; }
+    std::vector<std::uint16_t>& ColumnList() const;
+    ColumnId ColumnIdAt(int col) const;
+    bool ShowUnits() const;
+    virtual QString Caption() const;
+
+    bool HandlesCommand(int id) const override;
+    bool IsCommandEnabled(int id) const override;
+    bool IsCommandChecked(int id) const override;
+    bool RunCommand(int id) override;
+
+signals:
+    void captionChanged(const QString& caption);
+    // Something the availability of commands depends on changed.
+    void commandStateChanged();
+
+protected:
+    // Records shown as rows; branches unless the table says otherwise.
+    virtual int RecordCount() const;
+    // Options of new parameters beyond the common ones.
+    virtual void OnNewParam(CGXGridParam& param) { (void)param; }
+    virtual bool SetsInitialCurrentCell() const { return true; }
+    // Tables whose keys follow the editable tables' rules.
+    virtual bool HasEditingKeys() const { return true; }
+    // The branch the branch commands act on, null when none.
+    virtual CKalvexBranch* CommandBranch() const;
+    virtual bool CanRunAirSources() const;
+    // Update steps after the common ones (results: coverings).
+    virtual void AfterUpdate() {}
+    void SetCaption();
+    bool IsInitialising() const { return m_initialising; }
+    bool HasParam() const { return GetParam() != nullptr && m_attached; }
+
+    bool GetStyleRowCol(int row, int col, CGXStyle& style) const override;
+    bool StoreStyleRowCol(int row, int col, const QString& text) override;
+    bool OnMoveRows(int from, int to, int dest) override;
+    bool OnMoveCols(int from, int to, int dest) override;
+    int GetRowHeight(int row) const override;
+    bool OnKeyDown(QKeyEvent* event) override;
+    void OnPrintHeader(QPainter& painter, const QRect& area, int page, int pageCount) override;
+    void OnPrinterChanged(QPrinter& printer) override;
+    void OnGridHint(CGXGridHint& hint) override;
+    void OnBeginEditGroup() override;
+    void OnEndEditGroup() override;
+
+    // The one row the selection covers, 0 when it is not exactly one.
+    int SelectedBranchRow() const;
+    // After a change of the branch list: counts, selection, current cell,
+    // history, views.
+    void AfterBranchListChange(int currentRow);
+    void EmptyHistory();
+    bool RunExecute();
+
+private:
+    bool HeaderStyle(int col, CGXStyle& style) const;
+    bool RunZoom(int id);
+    bool RunFreeze(bool freeze);
+    int ReferenceColumn() const;
+    bool InsertBelow();
+    bool MoveByTab(bool forward);
+    bool MoveToNextEditable();
+    bool ReferenceCell(int& row, int& col) const;
+
+    COpenDocument& m_document;
+    const CTableKind& m_kind;
+    bool m_attached = false;
+    bool m_initialising = false;
+    CEditGroupCommand* m_group = nullptr;
+};
