@@ -297,8 +297,8 @@ protected:
     // Runs before the table's own key handling (also while a cell is edited,
     // for Tab, Enter, Escape, Up, Down, Page Up and Page Down); true consumes
     // the key. The editing commands' shortcuts (copy, paste, undo, find ...)
-    // belong to the window's actions and are ignored by the grid. Default:
-    // false.
+    // belong to the window's actions; one that arrives here anyway and is
+    // not consumed is ignored by the grid. Default: false.
     virtual bool OnKeyDown(QKeyEvent* event);
     // Draws above each printed page; `area` is the page's drawing area in the
     // printer's device units. Default: nothing.

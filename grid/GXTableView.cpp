@@ -108,13 +108,11 @@ bool IsCommandShortcut(const QKeyEvent* event)
 
 void CGXTableView::keyPressEvent(QKeyEvent* event)
 {
-    if (IsCommandShortcut(event)) {
-        event->ignore();
-        return;
-    }
     m_grid->BeginUserAction();
     if (m_grid->ProcessKey(event)) {
         event->accept();
+    } else if (IsCommandShortcut(event)) {
+        event->ignore();
     } else {
         // A move without Shift starts a new selection of cells.
         switch (event->key()) {
