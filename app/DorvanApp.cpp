@@ -1,7 +1,9 @@
 #include "DorvanApp.h"
 
 #include "AboutBox.h"
+#include "GXFeedback.h"
 #include "MainFrame.h"
+#include "MessageBoxes.h"
 
 CDorvanApp::CDorvanApp(int& argc, char** argv) : QApplication(argc, argv)
 {
@@ -20,7 +22,11 @@ void CDorvanApp::SetNames()
     LoadIcons();
     QApplication::setOrganizationName(QStringLiteral("Dorvan"));
     QApplication::setApplicationName(QStringLiteral("Dorvan"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Dorvan"));
+    // Desktops add the display name to window titles that lack it; the main
+    // window's title starts with it, so it is not added twice there.
+    QApplication::setApplicationDisplayName(QStringLiteral("Kalvex for Windows Version 1.2"));
+    // The grid's refusals in message boxes titled like the program's own.
+    GXFeedback::SetWarningPresenter([](QWidget* parent, const QString& text) { Messages::Warning(parent, text); });
     QApplication::setApplicationVersion(QStringLiteral(DORVAN_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/dorvan.svg")));
 }

@@ -11,11 +11,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
+#include <QScreen>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
+
+#include <algorithm>
 
 namespace {
 
@@ -63,7 +66,9 @@ CMainFrame::CMainFrame() : m_mdi(new QMdiArea(this))
     UpdateTitle();
     UpdateActions();
     qApp->installEventFilter(this);
-    resize(1100, 720);
+    const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry()
+                                                          : QRect(0, 0, 1280, 800);
+    resize(std::max(900, screen.width() * 17 / 20), std::max(600, screen.height() * 17 / 20));
 }
 
 CMainFrame::~CMainFrame()

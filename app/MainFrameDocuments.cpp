@@ -198,7 +198,9 @@ CKalvexFrm* CMainFrame::CreateFrame(COpenDocument& document, ViewKind kind)
     });
     m_mdi->addSubWindow(frame);
     view->InitialUpdate();
-    const QSize area = m_mdi->viewport()->size();
+    // Before the main window is first shown its area has no size yet; the
+    // window's own size stands in for it.
+    const QSize area = m_mdi->isVisible() ? m_mdi->viewport()->size() : size() - QSize(0, 120);
     frame->resize(std::max(480, area.width() * 3 / 4), std::max(300, area.height() * 3 / 4));
     frame->show();
     m_mdi->setActiveSubWindow(frame);

@@ -7,8 +7,11 @@
 #include "LayoutHint.h"
 #include "OpenDocument.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
+
+#include <algorithm>
 
 CKalvexTableView::CKalvexTableView(COpenDocument& document, const CTableKind& kind, QWidget* parent)
     : CGXGridView(parent), m_document(document), m_kind(kind)
@@ -69,6 +72,7 @@ void CKalvexTableView::InitialUpdate()
         SetAllowMultipleRanges(false);
         SetNumberedHeaders(false, false);
         SetAllowResize(false, true);
+        FitNewColumns();
         OnNewParam(*slot);
     }
     if (SetsInitialCurrentCell() && GetRowCount() > 0 && GetColCount() > 0)
@@ -76,6 +80,22 @@ void CKalvexTableView::InitialUpdate()
     OnUpdate(this, kHintContents, nullptr);
     m_initialising = false;
     AfterUpdate();
+}
+
+void CKalvexTableView::FitNewColumns()
+{
+    // The header column as wide as its title ("Branch", "Row"), names and
+    // descriptions wider than numbers, so nothing starts clipped.
+    const QFontMetrics metrics(font());
+    const QString corner = QString::fromStdString(ColumnTitle(ColumnIdAt(0)));
+    SetColWidth(0, std::max(CharsToWidth(5), metrics.horizontalAdvance(corner) + 14));
+    for (int col = 1; col <= GetColCount(); ++col) {
+        const ColumnId id = ColumnIdAt(col);
+        if (IsNameColumn(id))
+            SetColWidth(col, CharsToWidth(22));
+        else if (id == Col::Description)
+            SetColWidth(col, CharsToWidth(32));
+    }
 }
 
 void CKalvexTableView::OnUpdate(IDocumentView* /*sender*/, long hint, CUpdateHint* hintObject)

@@ -80,6 +80,7 @@ protected:
 
 private:
     bool HeaderStyle(int col, CGXStyle& style) const;
+    void FitNewColumns();
     bool RunZoom(int id);
     bool RunFreeze(bool freeze);
     int ReferenceColumn() const;
