@@ -25,6 +25,7 @@ QList<CCommandInfo> MakeTable()
         {Cmd::PrintPreview, "Print Pre&view", "Display full pages", "Print Preview", {}},
         {Cmd::PrintSetup, "P&rint Setup...", "Change the printer and printing options", "Print Setup", {}},
         {Cmd::PageSetup, "Page Set&up...", "Change the page margins and printing options", "Page Setup", {}},
+        {Cmd::Export, "&Export...", "Save the view as a picture or a table for other programs", "Export", {}},
         {Cmd::PrintBranchForm, "Print &Branch Form...", "Print branch input data in form format", "", {}},
         {Cmd::Exit, "E&xit", "Quit the application; prompts to save documents", "Exit", {}},
         {Cmd::Undo, "&Undo\tCtrl+Z", "Undo the last action", "Undo",
@@ -127,6 +128,9 @@ QList<CMenuLayout> MenuLayout(ViewKind kind)
     const CMenuLayout window{"&Window", {Cmd::Cascade, Cmd::Tile, Cmd::ArrangeIcons, kWindowList}};
     const CMenuLayout help{"&Help", {Cmd::Help, Cmd::HelpIndex, Cmd::UsingHelp, kSeparator, Cmd::About}};
 
+    CMenuLayout fileResults = fileFull;
+    fileResults.items.insert(fileResults.items.indexOf(Cmd::PageSetup) + 1, Cmd::Export);
+
     switch (kind) {
     case ViewKind::None:
         return {{"&File", {Cmd::FileNew, Cmd::FileOpen, kSeparator, Cmd::PrintSetup, kSeparator, kRecentFiles,
@@ -139,9 +143,9 @@ QList<CMenuLayout> MenuLayout(ViewKind kind)
         const CMenuLayout branch{"&Branch", QList<int>{Cmd::SelectBranch, Cmd::NextBranch, Cmd::PreviousBranch,
                                                        kSeparator} + branchDialogs};
         if (kind == ViewKind::Results)
-            return {fileFull, edit, branch, viewFull, tools, window, help};
+            return {fileResults, edit, branch, viewFull, tools, window, help};
         const CMenuLayout view{"&View", viewSwitches + QList<int>{kSeparator, Cmd::Toolbar, Cmd::StatusBar}};
-        return {fileFull, edit, branch, view, {"&Graph", {Cmd::GraphPresentation}}, tools, window, help};
+        return {fileResults, edit, branch, view, {"&Graph", {Cmd::GraphPresentation}}, tools, window, help};
     }
     default: {
         const CMenuLayout branch{"&Branch", QList<int>{Cmd::AddBranch, Cmd::InsertBranches, Cmd::DeleteBranches,

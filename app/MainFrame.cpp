@@ -236,13 +236,16 @@ void CMainFrame::UpdateActions()
     for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
         const int id = it.key();
         QAction* action = it.value();
-        if (ShellHandles(id)) {
+        // The view first: the graph has its own Print Setup.
+        if (target && target->HandlesCommand(id)) {
+            action->setEnabled(target->IsCommandEnabled(id));
+            action->setChecked(target->IsCommandChecked(id));
+        } else if (ShellHandles(id)) {
             action->setEnabled(ShellEnabled(id));
             action->setChecked(ShellChecked(id));
         } else {
-            const bool handled = target && target->HandlesCommand(id);
-            action->setEnabled(handled && target->IsCommandEnabled(id));
-            action->setChecked(handled && target->IsCommandChecked(id));
+            action->setEnabled(false);
+            action->setChecked(false);
         }
     }
 }
@@ -254,11 +257,10 @@ bool CMainFrame::RunCommand(int id)
     if (action && !action->isEnabled())
         return false;
     bool done = false;
-    if (ShellHandles(id)) {
-        done = RunShellCommand(id);
-    } else if (ICommandTarget* target = ActiveTarget(); target && target->HandlesCommand(id)) {
+    if (ICommandTarget* target = ActiveTarget(); target && target->HandlesCommand(id))
         done = target->RunCommand(id);
-    }
+    else if (ShellHandles(id))
+        done = RunShellCommand(id);
     UpdateTitle();
     UpdateActions();
     return done;

@@ -66,6 +66,8 @@ enum Id : int {
     ViewHeatSourceTable = 32818,
     PrintBranchForm = 32819,
     GraphPresentation = 32820,
+    // The graph or the results to a file for reports.
+    Export = 32830,
 };
 }  // namespace Cmd
 
