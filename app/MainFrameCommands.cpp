@@ -50,7 +50,7 @@ bool IsViewSwitch(int id)
 // The kinds of window the program can show so far.
 bool ViewBuilt(ViewKind kind)
 {
-    return kind == ViewKind::Branch || kind == ViewKind::Results;
+    return kind != ViewKind::Graph;
 }
 
 }  // namespace

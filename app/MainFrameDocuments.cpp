@@ -2,9 +2,11 @@
 // switching).
 #include "MainFrame.h"
 
+#include "AirSourceView.h"
 #include "BranchTableView.h"
 #include "archive/DocumentFile.h"
 #include "FileDialogs.h"
+#include "HeatSourceView.h"
 #include "KalvexFrm.h"
 #include "MessageBoxes.h"
 #include "OpenDocument.h"
@@ -186,7 +188,9 @@ CKalvexFrm* CMainFrame::CreateFrame(COpenDocument& document, ViewKind kind)
     switch (kind) {
     case ViewKind::Branch: view = new CBranchTableView(document); break;
     case ViewKind::Results: view = new CResultTableView(document); break;
-    default: return nullptr;  // the graph and source tables come later
+    case ViewKind::AirSource: view = new CAirSourceView(document); break;
+    case ViewKind::HeatSource: view = new CHeatSourceView(document); break;
+    default: return nullptr;  // the graph comes later
     }
     auto* frame = new CKalvexFrm(document, kind, view, view);
     frame->canClose = [this](CKalvexFrm& closing) { return CanCloseFrame(closing); };

@@ -9,17 +9,7 @@ class CBranchTableView : public CKalvexTableView {
 public:
     explicit CBranchTableView(COpenDocument& document, QWidget* parent = nullptr);
 
-    bool HandlesCommand(int id) const override;
-    bool IsCommandEnabled(int id) const override;
-    bool RunCommand(int id) override;
-
-    // The branch-list commands, shared with the air source table.
-    bool AddBranch();
-    bool InsertBranches();
-    bool DeleteBranches();
-    bool CanInsertBranches() const;
-    bool CanDeleteBranches() const;
-
 protected:
+    bool HasBranchListCommands() const override { return true; }
     bool OnValidateCell(int row, int col, QString& text) override;
 };

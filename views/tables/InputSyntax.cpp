@@ -74,6 +74,16 @@ std::optional<CColumnRule> BranchColumnRule(ColumnId id)
     }
 }
 
+std::optional<CColumnRule> AirSourceColumnRule(ColumnId id)
+{
+    switch (id) {
+    case Col::AddedQuantity: return CColumnRule{false, 0.1, 100, "Please enter a number from 0.10 to 100.00"};
+    case Col::AddedDryBulb: return CColumnRule{false, 0, 120, "Please enter a number from 0 to 120.00"};
+    case Col::AddedWetBulb: return CColumnRule{false, 0, 100, "Please enter a number from 0 to 100.00"};
+    default: return std::nullopt;
+    }
+}
+
 std::string CheckCellText(const CColumnRule& rule, const std::string& text)
 {
     if (rule.integer ? !IsIntegerText(text) : !IsNumberText(text))

@@ -24,6 +24,8 @@ struct CColumnRule {
 
 // The rule of a branch input column; none for columns taken as they are.
 std::optional<CColumnRule> BranchColumnRule(ColumnId id);
+// The rule of an additional air column of the intake air source table.
+std::optional<CColumnRule> AirSourceColumnRule(ColumnId id);
 
 // Checks a typed text against a rule: empty on success, else the message.
 std::string CheckCellText(const CColumnRule& rule, const std::string& text);

@@ -49,6 +49,8 @@ protected:
     virtual bool SetsInitialCurrentCell() const { return true; }
     // Tables whose keys follow the editable tables' rules.
     virtual bool HasEditingKeys() const { return true; }
+    // Tables with Add, Insert and Delete Branches.
+    virtual bool HasBranchListCommands() const { return false; }
     // The branch the branch commands act on, null when none.
     virtual CKalvexBranch* CommandBranch() const;
     virtual bool CanRunAirSources() const;
@@ -78,10 +80,19 @@ protected:
     void EmptyHistory();
     bool RunExecute();
 
+    // Add, Insert and Delete Branches.
+    bool AddBranch();
+    bool InsertBranches();
+    bool DeleteBranches();
+    bool CanInsertBranches() const;
+    bool CanDeleteBranches() const;
+
 private:
     bool HeaderStyle(int col, CGXStyle& style) const;
     void FitNewColumns();
     bool RunZoom(int id);
+    bool RunColumns();
+    bool RunPageSetup();
     bool RunFreeze(bool freeze);
     int ReferenceColumn() const;
     bool InsertBelow();

@@ -2,12 +2,16 @@
 // properties, printing, editing, and the commands on the selected branch).
 #include "KalvexTableView.h"
 
+#include "ColumnsDlg.h"
+#include "GXModal.h"
+#include "GridPageSetupDlg.h"
 #include "GridParam.h"
 #include "OpenDocument.h"
 #include "QtRunUi.h"
 #include "SimulationRun.h"
 
 #include <QApplication>
+#include <QPrinter>
 
 #include <algorithm>
 #include <set>
@@ -26,11 +30,16 @@ const std::set<int> kCommonCommands = {
 constexpr int kZoomMax = 300;
 constexpr int kZoomMin = 40;
 
+bool IsBranchListCommand(int id)
+{
+    return id == Cmd::AddBranch || id == Cmd::InsertBranches || id == Cmd::DeleteBranches;
+}
+
 }  // namespace
 
 bool CKalvexTableView::HandlesCommand(int id) const
 {
-    return kCommonCommands.count(id) != 0;
+    return kCommonCommands.count(id) != 0 || (HasBranchListCommands() && IsBranchListCommand(id));
 }
 
 int CKalvexTableView::SelectedBranchRow() const
@@ -79,8 +88,13 @@ bool CKalvexTableView::IsCommandEnabled(int id) const
     if (!HasParam())
         return false;
     switch (id) {
+    case Cmd::AddBranch: return HasBranchListCommands();
+    case Cmd::InsertBranches: return HasBranchListCommands() && CanInsertBranches();
+    case Cmd::DeleteBranches: return HasBranchListCommands() && CanDeleteBranches();
     case Cmd::Units:
     case Cmd::TableProperties:
+    case Cmd::Columns:
+    case Cmd::PageSetup:
     case Cmd::Print:
     case Cmd::PrintPreview: return true;
     case Cmd::ZoomIn: return GetZoom() < kZoomMax;
@@ -99,8 +113,7 @@ bool CKalvexTableView::IsCommandEnabled(int id) const
     case Cmd::Find:
     case Cmd::Replace: return GetRowCount() > 0;
     case Cmd::FindAgain: return CanFindAgain();
-    // The columns, page setup and branch dialogs and the branch form are
-    // not part of the program yet.
+    // The branch dialogs and the branch form are not part of the program yet.
     default: return false;
     }
 }
@@ -123,6 +136,8 @@ bool CKalvexTableView::RunCommand(int id)
         Doc().UpdateAllViews(this, kHintContents);
         break;
     case Cmd::TableProperties: done = EditDisplayProperties(); break;
+    case Cmd::Columns: done = RunColumns(); break;
+    case Cmd::PageSetup: done = RunPageSetup(); break;
     case Cmd::ZoomIn:
     case Cmd::ZoomOut:
     case Cmd::Zoom100: done = RunZoom(id); break;
@@ -131,6 +146,9 @@ bool CKalvexTableView::RunCommand(int id)
     case Cmd::Print: done = Print(); break;
     case Cmd::PrintPreview: PrintPreview(); break;
     case Cmd::Execute: done = RunExecute(); break;
+    case Cmd::AddBranch: done = AddBranch(); break;
+    case Cmd::InsertBranches: done = InsertBranches(); break;
+    case Cmd::DeleteBranches: done = DeleteBranches(); break;
     case Cmd::Copy: done = Copy(); break;
     case Cmd::Paste: done = Paste(); break;
     case Cmd::Undo:
@@ -181,4 +199,37 @@ bool CKalvexTableView::RunExecute()
     if (!TransferCurrentCell() || row < 1)
         return false;
     return ExecuteBranchAt(Doc(), row - 1, ui);
+}
+
+bool CKalvexTableView::RunColumns()
+{
+    if (!TransferCurrentCell())
+        return false;
+    CColumnsDlg dialog(CColumnChoice::ForList(ColumnList(), m_kind.range), window());
+    if (GXModal::Exec(dialog) != QDialog::Accepted)
+        return false;
+    std::vector<std::uint16_t> list{m_kind.range.header};
+    const std::vector<ColumnId>& shown = dialog.Choice().Shown();
+    list.insert(list.end(), shown.begin(), shown.end());
+    CancelEditing();
+    ColumnList() = std::move(list);
+    SetColCount(static_cast<int>(ColumnList().size()) - 1);
+    ClearSelection();
+    EmptyHistory();
+    Redraw();
+    Doc().SetModifiedFlag();
+    return true;
+}
+
+bool CKalvexTableView::RunPageSetup()
+{
+    CGridProperties temporary = GetParam()->properties;
+    CGridPageSetupDlg dialog(temporary, logicalDpiX(), window());
+    if (GXModal::Exec(dialog) != QDialog::Accepted)
+        return false;
+    GetParam()->properties = temporary;
+    if (QPrinter* printer = GetPrinter(false))
+        PreparePrinter(*printer);
+    Doc().SetModifiedFlag();
+    return true;
 }

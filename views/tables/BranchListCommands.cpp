@@ -1,0 +1,100 @@
+// CKalvexTableView: Add, Insert and Delete Branches, shared by the tables
+// whose rows are branches.
+#include "KalvexTableView.h"
+
+#include "KalvexDoc.h"
+
+bool CKalvexTableView::AddBranch()
+{
+    if (!TransferCurrentCell())
+        return false;
+    if (!Doc().InsertNewBranch(Doc().BranchCount()))
+        return false;
+    AfterBranchListChange(Doc().BranchCount());
+    return true;
+}
+
+namespace {
+
+bool CurrentCellInside(const CGXGridView& grid)
+{
+    int row = 0, col = 0;
+    return grid.GetCurrentCell(row, col) && row >= 1 && row <= grid.GetRowCount() && col >= 1 &&
+           col <= grid.GetColCount();
+}
+
+}  // namespace
+
+bool CKalvexTableView::CanInsertBranches() const
+{
+    if (!HasParam() || GetRowCount() < 1)
+        return false;
+    if (HasSelection())
+        return !FirstRangeStartsAtRow0();
+    return CurrentCellInside(*this);
+}
+
+bool CKalvexTableView::CanDeleteBranches() const
+{
+    if (!HasParam() || GetRowCount() < 1)
+        return false;
+    if (HasSelection())
+        return !FirstRangeStartsAtRow0() || IsFirstRangeWholeTable();
+    return CurrentCellInside(*this);
+}
+
+bool CKalvexTableView::InsertBranches()
+{
+    int first = 0, last = -1;
+    CGXRange range;
+    if (GetFirstSelectedRange(range)) {
+        if (range.top == 0)
+            return false;
+        first = range.top;
+        last = range.bottom;
+    } else {
+        int col = 0;
+        GetCurrentCell(first, col);
+        last = first;
+    }
+    if (!TransferCurrentCell())
+        return false;
+    int inserted = 0;
+    for (int row = first; row <= last; ++row, ++inserted)
+        if (!Doc().InsertNewBranch(first - 1 + inserted))
+            break;
+    if (inserted == 0)
+        return false;
+    AfterBranchListChange(first);
+    return true;
+}
+
+bool CKalvexTableView::DeleteBranches()
+{
+    int first = 0, last = -1;
+    CGXRange range;
+    if (GetFirstSelectedRange(range)) {
+        if (IsFirstRangeWholeTable()) {
+            first = 1;
+            last = GetRowCount();
+        } else if (range.top == 0) {
+            return false;
+        } else {
+            first = range.top;
+            last = range.bottom;
+        }
+    } else {
+        int col = 0;
+        GetCurrentCell(first, col);
+        last = first;
+    }
+    if (!TransferCurrentCell())
+        return false;
+    CancelEditing();
+    for (int n = last - first + 1; n > 0; --n)
+        if (!RemoveRows(first, first) || !Doc().DeleteBranch(first - 1))
+            break;
+    ResetCurrentCell();
+    AfterBranchListChange(first == 1 ? 1 : first - 1);
+    return true;
+}
