@@ -1,8 +1,8 @@
 #include "ResultExport.h"
 
-#include "ColumnCatalogue.h"
 #include "KalvexDoc.h"
 #include "NumberText.h"
+#include "ResultsCsv.h"
 
 #include <cmath>
 #include <utility>
@@ -23,14 +23,6 @@ std::vector<std::pair<const char*, double>> RowFields(const CResultInterval& r)
             {"heatTransferCoeff", r.heatTransferCoeff}};
 }
 
-std::string ColumnHeading(ColumnId id)
-{
-    std::string text = ColumnTitle(id);
-    const std::string unit = ColumnUnit(id);
-    if (!unit.empty())
-        text += " " + unit;
-    return text;
-}
 
 }  // namespace
 
@@ -76,19 +68,6 @@ std::string JsonString(const std::string& text)
     return out;
 }
 
-std::string CsvField(const std::string& text)
-{
-    if (text.find_first_of(",\"\r\n") == std::string::npos)
-        return text;
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '"')
-            out += '"';
-        out += c;
-    }
-    out += '"';
-    return out;
-}
 
 std::string ResultsJson(const CKalvexDoc& doc, const std::vector<int>& branchIndexes)
 {
@@ -135,38 +114,12 @@ std::string ResultsJson(const CKalvexDoc& doc, const std::vector<int>& branchInd
 
 std::string ResultsCsv(const CKalvexDoc& doc, const std::vector<int>& branchIndexes)
 {
+    const std::vector<ColumnId> columns = CKalvexDoc::DefaultColumns(kResultColumns);
     std::string csv;
     for (std::size_t b = 0; b < branchIndexes.size(); ++b) {
-        const int index = branchIndexes[b];
-        const CKalvexBranch& branch = doc.BranchAt(index);
         if (b > 0)
             csv += "\n";
-        csv += "Branch,";
-        csv += std::to_string(index + 1);
-        csv += ',';
-        csv += CsvField(branch.name);
-        csv += '\n';
-        for (ColumnId id = kResultColumns.header; id <= kResultColumns.last; ++id) {
-            csv += CsvField(ColumnHeading(id));
-            csv += id == kResultColumns.last ? "\n" : ",";
-        }
-        for (int r = 0; r < branch.ResultCount(); ++r) {
-            const CResultInterval& row = branch.ResultAt(r);
-            csv += std::to_string(r + 1);
-            if (row.isMessage) {
-                csv += ',';
-                csv += CsvField(row.messageText);
-                csv += '\n';
-                continue;
-            }
-            for (ColumnId id = kResultColumns.first(); id <= kResultColumns.last; ++id) {
-                std::string text;
-                branch.GetResultText(id, text, r);
-                csv += ',';
-                csv += CsvField(text);
-            }
-            csv += "\n";
-        }
+        csv += BranchResultsCsv(doc.BranchAt(branchIndexes[b]), branchIndexes[b] + 1, columns);
     }
     return csv;
 }

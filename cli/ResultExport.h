@@ -1,5 +1,7 @@
 #pragma once
 // Results of a run as JSON and as CSV, for scripts and spreadsheets.
+#include "ResultsCsv.h"
+
 #include <string>
 #include <vector>
 
@@ -20,5 +22,3 @@ std::string ResultsCsv(const CKalvexDoc& doc, const std::vector<int>& branchInde
 std::string JsonNumber(double value, int decimals = 6);
 // A JSON string literal.
 std::string JsonString(const std::string& text);
-// A CSV field, quoted when it holds a comma, a quote or a line break.
-std::string CsvField(const std::string& text);

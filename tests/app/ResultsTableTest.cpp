@@ -10,6 +10,7 @@
 #include "RunUi.h"
 #include "SelectBranchDlg.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 
@@ -152,4 +153,29 @@ TEST_F(ResultsTable, ExecuteInSequenceModeRunsEveryBranch)
     Command(Cmd::Execute);
     for (int i = 0; i < 3; ++i)
         EXPECT_GT(Doc().BranchAt(i).ResultCount(), 0) << i;
+}
+
+TEST_F(ResultsTable, ExportWritesTheShownColumnsAsCsv)
+{
+    Command(Cmd::AddBranch);
+    Doc().BranchAt(0).name = "Drift, east";
+    Command(Cmd::Execute);
+    Command(Cmd::ViewResultsTable);
+    Doc().resultColumns = {Col::ResultRow, Col::Distance, Col::Mst};
+    Results()->SetColCount(2);
+    const QString path = TempPath("results.csv");
+    QFile::remove(path);
+    Expect(File(path));
+    ASSERT_TRUE(Command(Cmd::Export));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
+    EXPECT_EQ(lines[0], "Branch,1,\"Drift, east\"");
+    EXPECT_EQ(lines[1], QString::fromUtf8("Row,Distance (m),MST (\u00B0C)"));
+    EXPECT_EQ(lines[2], "1,0," + Results()->GetValueRowCol(1, 2));
+    const int message = FirstMessageRow(Doc().BranchAt(0));
+    EXPECT_TRUE(lines[message + 1].startsWith(QStringLiteral("%1,").arg(message)));
+
+    Expect(Button(QDialog::Rejected));
+    EXPECT_FALSE(Command(Cmd::Export));
 }

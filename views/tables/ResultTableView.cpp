@@ -1,8 +1,10 @@
 #include "ResultTableView.h"
 
 #include "BranchListText.h"
+#include "ExportFileDialog.h"
 #include "NumberText.h"
 #include "QtRunUi.h"
+#include "ResultsCsv.h"
 #include "SimulationRun.h"
 #include "SelectBranchDlg.h"
 
@@ -101,7 +103,8 @@ bool CResultTableView::HandlesCommand(int id) const
     switch (id) {
     case Cmd::SelectBranch:
     case Cmd::NextBranch:
-    case Cmd::PreviousBranch: return true;
+    case Cmd::PreviousBranch:
+    case Cmd::Export: return true;
     case Cmd::Undo:
     case Cmd::Redo:
     case Cmd::Find:
@@ -125,6 +128,7 @@ bool CResultTableView::IsCommandEnabled(int id) const
         return HasParam() && count >= 2 && at >= 1 && at <= count - 1;
     }
     case Cmd::Paste: return false;
+    case Cmd::Export: return HasParam() && Doc().resultBranch != nullptr;
     default: return HandlesCommand(id) && CKalvexTableView::IsCommandEnabled(id);
     }
 }
@@ -137,6 +141,7 @@ bool CResultTableView::RunCommand(int id)
     case Cmd::SelectBranch: return SelectBranch();
     case Cmd::NextBranch: return StepBranch(1);
     case Cmd::PreviousBranch: return StepBranch(-1);
+    case Cmd::Export: return ExportCsv();
     case Cmd::Execute: {
         CQtRunUi ui(window());
         return Doc().sequenceMode ? ExecuteSequence(Doc(), ui) : ExecuteBranch(Doc(), *Doc().resultBranch, true, ui);
@@ -168,4 +173,16 @@ bool CResultTableView::StepBranch(int step)
     ResetCurrentCell();
     Refresh();
     return true;
+}
+
+bool CResultTableView::ExportCsv()
+{
+    const CKalvexBranch& branch = *Doc().resultBranch;
+    const QString suggested = QString::fromStdString(branch.name) + QStringLiteral(".csv");
+    const QString path =
+        AskExportFileName(window(), QStringLiteral("CSV Files (*.csv);;All Files (*.*)"), suggested, "csv");
+    if (path.isEmpty())
+        return false;
+    const std::string csv = BranchResultsCsv(branch, ResultBranchIndex() + 1, ColumnList());
+    return WriteExportFile(window(), path, QByteArray::fromStdString(csv));
 }

@@ -32,6 +32,7 @@ private:
     int ResultBranchIndex() const;
     bool SelectBranch();
     bool StepBranch(int step);
+    bool ExportCsv();
     void Refresh();
     void CoverMessageRows();
 };

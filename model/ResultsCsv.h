@@ -1,0 +1,16 @@
+#pragma once
+// The results of one branch as a CSV table, as the results table shows
+// them: a line naming the branch, the column titles with their units, then
+// one line per result row; message rows carry their text in the second
+// field. Used by dorvan-cli and the results table's Export.
+#include "ColumnIds.h"
+
+#include <string>
+#include <vector>
+
+class CKalvexBranch;
+
+// columns: the header column id first, then the shown data columns.
+std::string BranchResultsCsv(const CKalvexBranch& branch, int number, const std::vector<ColumnId>& columns);
+// A CSV field, quoted when it holds a comma, a quote or a line break.
+std::string CsvField(const std::string& text);
