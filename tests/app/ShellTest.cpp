@@ -9,6 +9,7 @@
 #include "OpenDocument.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -191,4 +192,59 @@ TEST_F(Shell, RecentFilesKeepFourNewestFirst)
     EXPECT_EQ(settings.value("Recent File List/File2").toString(), TempPath("f5.zt2"));
     EXPECT_EQ(settings.value("Recent File List/File4").toString(), TempPath("f2.zt2"));
     EXPECT_FALSE(settings.contains("Recent File List/File5"));
+}
+
+TEST_F(Shell, F6CyclesTheWindowsAndTheWindowMenuListsThem)
+{
+    Command(Cmd::AddBranch);
+    Command(Cmd::ViewResultsTable);
+    Command(Cmd::ViewHeatSourceTable);
+    ASSERT_EQ(main->Frames().size(), 3);
+    CKalvexFrm* start = Frame();
+    Press(Qt::Key_F6);
+    EXPECT_NE(Frame(), start);
+    Press(Qt::Key_F6, Qt::ShiftModifier);
+    EXPECT_EQ(Frame(), start);
+
+    QMenu* window = nullptr;
+    for (QAction* menu : main->menuBar()->actions())
+        if (menu->text() == "&Window")
+            window = menu->menu();
+    ASSERT_NE(window, nullptr);
+    emit window->aboutToShow();
+    QStringList entries;
+    for (QAction* action : window->actions())
+        if (action->isCheckable())
+            entries << action->text();
+    EXPECT_EQ(entries, (QStringList{"&1 Untitled - Branch Table", "&2 Untitled - Results Table",
+                                    "&3 Untitled - Heat Source Summary Table"}));
+    emit window->aboutToShow();  // built afresh, not added twice
+    const QList<QAction*> actions = window->actions();
+    EXPECT_EQ(std::count_if(actions.begin(), actions.end(), [](QAction* a) { return a->isCheckable(); }), 3);
+}
+
+TEST_F(Shell, ARenamedBranchShowsInTheResultsCaption)
+{
+    Command(Cmd::AddBranch);
+    Command(Cmd::Execute);
+    Command(Cmd::ViewResultsTable);
+    CKalvexFrm* results = Frame();
+    Command(Cmd::ViewBranchTable);
+    GoTo(1, 1);
+    Type("Ramp");
+    Press(Qt::Key_Return);
+    EXPECT_EQ(Doc().BranchAt(0).name, "Ramp");
+    EXPECT_EQ(results->windowTitle(), "Untitled - Results Table - Ramp");
+}
+
+TEST_F(Shell, LockKeyPanesFollowTheKeys)
+{
+    EXPECT_EQ(main->LockPane(0)->text(), "CAP");
+    EXPECT_FALSE(main->LockPane(0)->isEnabled());
+    Press(Qt::Key_CapsLock);
+    EXPECT_TRUE(main->LockPane(0)->isEnabled());
+    Press(Qt::Key_CapsLock);
+    EXPECT_FALSE(main->LockPane(0)->isEnabled());
+    Press(Qt::Key_NumLock);
+    EXPECT_TRUE(main->LockPane(1)->isEnabled());
 }
