@@ -22,9 +22,6 @@ void CDorvanApp::SetNames()
     LoadIcons();
     QApplication::setOrganizationName(QStringLiteral("Dorvan"));
     QApplication::setApplicationName(QStringLiteral("Dorvan"));
-    // Desktops add the display name to window titles that lack it; the main
-    // window's title starts with it, so it is not added twice there.
-    QApplication::setApplicationDisplayName(QStringLiteral("Kalvex for Windows Version 1.2"));
     // The grid's refusals in message boxes titled like the program's own.
     GXFeedback::SetWarningPresenter([](QWidget* parent, const QString& text) { Messages::Warning(parent, text); });
     QApplication::setApplicationVersion(QStringLiteral(DORVAN_VERSION));
