@@ -1,0 +1,118 @@
+#include "GraphFixture.h"
+
+#include "archive/DocumentFile.h"
+#include "GXModal.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QImage>
+#include <QMessageBox>
+#include <QProcess>
+#include <QTest>
+
+#include <cstdlib>
+
+void GraphFixture::SetUp()
+{
+    open.doc.OnNewDocument();
+    GXModal::SetExecHook([this](QDialog& dialog) {
+        QString seen = dialog.windowTitle();
+        if (auto* box = qobject_cast<QMessageBox*>(&dialog))
+            seen += QStringLiteral(" | ") + box->text();
+        dialogs.append(seen);
+        if (answers.empty()) {
+            ADD_FAILURE() << "unexpected dialog: " << seen.toStdString();
+            return int(QDialog::Rejected);
+        }
+        Answer answer = std::move(answers.front());
+        answers.pop_front();
+        return answer(dialog);
+    });
+}
+
+void GraphFixture::TearDown()
+{
+    view.reset();
+    GXModal::SetExecHook({});
+    EXPECT_TRUE(answers.empty()) << answers.size() << " expected dialogs did not come";
+}
+
+GraphFixture::Answer GraphFixture::Button(int button)
+{
+    return [button](QDialog&) { return button; };
+}
+
+GraphFixture::Answer GraphFixture::File(const QString& path)
+{
+    return [path](QDialog& dialog) {
+        auto* files = qobject_cast<QFileDialog*>(&dialog);
+        EXPECT_NE(files, nullptr) << "a file dialog was expected";
+        if (!files)
+            return int(QDialog::Rejected);
+        files->selectFile(path);
+        return int(QDialog::Accepted);
+    };
+}
+
+void GraphFixture::MakeView()
+{
+    view = std::make_unique<CKalvexGraphView>(open);
+    view->resize(900, 600);
+    view->InitialUpdate();
+    view->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+}
+
+void GraphFixture::LoadExample(const char* name)
+{
+    const std::string path = std::string(EXAMPLES_DIR) + "/" + name;
+    const CFileResult result = LoadDocumentFile(path, open.doc);
+    ASSERT_TRUE(result.ok) << result.message;
+}
+
+CKalvexBranch& GraphFixture::AddBranchWithResults(double step, std::initializer_list<double> dryBulbs)
+{
+    Doc().InsertNewBranch(Doc().BranchCount());
+    CKalvexBranch& branch = Doc().BranchAt(Doc().BranchCount() - 1);
+    double x = 0.0;
+    for (const double t : dryBulbs) {
+        CResultInterval row;
+        row.distance = x;
+        row.dryBulb = t;
+        row.wetBulb = t - 5.0;
+        row.meanSkinTemp = 34.0;
+        branch.ResultList().push_back(row);
+        x += step;
+    }
+    branch.ResultList().push_back(CResultInterval::Message("Total heat 12 kW"));
+    return branch;
+}
+
+QString GraphFixture::OutputPath(const QString& name)
+{
+    QDir dir(QStringLiteral(GRAPH_TEST_OUTPUT_DIR));
+    dir.mkpath(QStringLiteral("."));
+    return dir.filePath(name);
+}
+
+QString GraphFixture::PdfText(const QString& path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+int GraphFixture::CountPixels(const QImage& image, QColor colour, int tolerance)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (std::abs(c.red() - colour.red()) <= tolerance && std::abs(c.green() - colour.green()) <= tolerance &&
+                std::abs(c.blue() - colour.blue()) <= tolerance)
+                ++count;
+        }
+    return count;
+}
