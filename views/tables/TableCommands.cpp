@@ -2,6 +2,7 @@
 // properties, printing, editing, and the commands on the selected branch).
 #include "KalvexTableView.h"
 
+#include "BranchFormPrint.h"
 #include "ColumnsDlg.h"
 #include "GXModal.h"
 #include "GridPageSetupDlg.h"
@@ -105,7 +106,8 @@ bool CKalvexTableView::IsCommandEnabled(int id) const
         return GetFrozenCols() == 0 && ref > 1 && ref < GetColCount();
     }
     case Cmd::UnfreezeColumns: return GetFrozenCols() > 0;
-    case Cmd::Execute: return CommandBranch() != nullptr;
+    case Cmd::Execute:
+    case Cmd::PrintBranchForm: return CommandBranch() != nullptr;
     case Cmd::Copy: return CanCopy();
     case Cmd::Paste: return CanPaste();
     case Cmd::Undo: return m_document.undo.canUndo();
@@ -113,7 +115,7 @@ bool CKalvexTableView::IsCommandEnabled(int id) const
     case Cmd::Find:
     case Cmd::Replace: return GetRowCount() > 0;
     case Cmd::FindAgain: return CanFindAgain();
-    // The branch dialogs and the branch form are not part of the program yet.
+    // The branch dialogs are not part of the program yet.
     default: return false;
     }
 }
@@ -146,6 +148,7 @@ bool CKalvexTableView::RunCommand(int id)
     case Cmd::Print: done = Print(); break;
     case Cmd::PrintPreview: PrintPreview(); break;
     case Cmd::Execute: done = RunExecute(); break;
+    case Cmd::PrintBranchForm: done = TransferCurrentCell() && PrintBranchForm(window(), Doc(), *CommandBranch()); break;
     case Cmd::AddBranch: done = AddBranch(); break;
     case Cmd::InsertBranches: done = InsertBranches(); break;
     case Cmd::DeleteBranches: done = DeleteBranches(); break;

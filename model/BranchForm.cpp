@@ -1,0 +1,270 @@
+#include "BranchForm.h"
+
+#include "BranchListText.h"
+#include "ColumnIds.h"
+#include "HeatSource.h"
+#include "KalvexDoc.h"
+#include "NumberText.h"
+
+#include <ctime>
+
+namespace {
+
+const char* const kMetre = " m";
+const char* const kCubic = " m\u00B3/s";
+const char* const kKiloPascal = " kPa";
+const char* const kCelsius = " \u00B0C";
+const char* const kSquare = " m\u00B2";
+const char* const kDensity = " kg/m\u00B3";
+const char* const kDays = " days";
+const char* const kStep = " m/\u00B0C";
+const char* const kConductivity = " W/m\u00B0C";
+const char* const kDiffusivity = " m\u00B2/s \u00D7 10^-6";
+
+// Places the items of one form; y moves down the page as they are added.
+class FormWriter {
+public:
+    FormWriter(const CFormMetrics& m) : metrics(m)
+    {
+        left = m.dpiX;
+        top = m.dpiY;
+        right = m.pageWidth - m.dpiX + 1;
+        bottom = m.pageHeight - m.dpiY + 1;
+        step = m.cellHeight + m.externalLeading + 2;
+        indent = m.averageCharWidth;
+        mid = left + (right - left) / 2;
+    }
+
+    void Text(int x, int at, std::string text, CFormItem::Anchor anchor = CFormItem::Anchor::BottomLeft)
+    {
+        CFormItem item;
+        item.page = layout.pages;
+        item.x = x;
+        item.y = at;
+        item.anchor = anchor;
+        item.text = std::move(text);
+        layout.items.push_back(std::move(item));
+    }
+    void Rule(int at)
+    {
+        CFormItem item;
+        item.kind = CFormItem::Kind::Line;
+        item.page = layout.pages;
+        item.x = left;
+        item.y = at;
+        item.x2 = right;
+        item.y2 = at;
+        layout.items.push_back(std::move(item));
+    }
+    void Header(const std::string& title)
+    {
+        Text(left, top - 1, title + " - Branch Data Summary");
+        Rule(top);
+    }
+    void Footer(int page, int pages, const std::string& stamp)
+    {
+        Rule(bottom);
+        Text(left, bottom + 1, stamp, CFormItem::Anchor::TopLeft);
+        Text(right, bottom + 1, "Page " + std::to_string(page) + " of " + std::to_string(pages) + " ",
+             CFormItem::Anchor::TopRight);
+    }
+    // A section header: y moves on by a line and a bit.
+    void Section(const std::string& title)
+    {
+        y += step + 2;
+        Text(left, y, title);
+    }
+    void Item(const std::string& text)
+    {
+        y += step + 1;
+        Text(left + indent, y, text);
+    }
+    void EndSection() { y += step / 3; }
+
+    const CFormMetrics& metrics;
+    CFormLayout layout;
+    int left, top, right, bottom, step, indent, mid;
+    int y = 0;
+};
+
+std::string Value(const CKalvexBranch& branch, ColumnId id)
+{
+    std::string text;
+    branch.GetColumnText(id, text);
+    return text;
+}
+
+std::string Value(const CHeatSource& source, ColumnId id)
+{
+    std::string text;
+    source.GetColumnText(id, text);
+    return text;
+}
+
+void GeneralSection(FormWriter& form, const CKalvexBranch& b)
+{
+    form.y = form.top;
+    form.Section("General Branch Information:");
+    form.Item("Branch Name - " + Value(b, Col::Name));
+    form.Item("Description - " + Value(b, Col::Description));
+    form.Item("Output Interval = " + Value(b, Col::Interval) + kMetre);
+    form.y += form.step / 3;
+    form.Rule(form.y);
+    form.y += form.step + 2;
+    form.Text(form.left, form.y, "Airway Properties:");
+    form.Text(form.mid, form.y, "Ventilation at Intake:");
+
+    struct Row {
+        std::string leftItem;
+        std::string rightItem;
+        bool rightIsHeader = false;
+    };
+    const Row rows[] = {
+        {"Length = " + Value(b, Col::Length) + kMetre, "Quantity = " + Value(b, Col::Quantity) + kCubic},
+        {"Depth at Inlet = " + Value(b, Col::DepthIn) + kMetre, "Pressure = " + Value(b, Col::Pressure) + kKiloPascal},
+        {"Depth at Outlet = " + Value(b, Col::DepthOut) + kMetre,
+         "Dry Bulb Temperature = " + Value(b, Col::DryBulb) + kCelsius},
+        {"Area = " + Value(b, Col::Area) + kSquare, "Wet Bulb Temperature = " + Value(b, Col::WetBulb) + kCelsius},
+        {"Perimeter = " + Value(b, Col::Perimeter) + kMetre, ""},
+        {"Friction Factor = " + Value(b, Col::Friction) + kDensity, "Rock Thermal Properties:", true},
+        {"Wetness Factor = " + Value(b, Col::Wetness), "VRT at Inlet = " + Value(b, Col::VrtIn) + kCelsius},
+        {"Age at Inlet = " + Value(b, Col::AgeIn) + kDays, "Geothermal Step = " + Value(b, Col::GeoStep) + kStep},
+        {"Age at Outlet = " + Value(b, Col::AgeOut) + kDays,
+         "Conductivity = " + Value(b, Col::Conductivity) + kConductivity},
+        {"", "Diffusivity = " + Value(b, Col::Diffusivity) + kDiffusivity},
+    };
+    for (const Row& row : rows) {
+        form.y += form.step + 1;
+        if (!row.leftItem.empty())
+            form.Text(form.left + form.indent, form.y, row.leftItem);
+        if (!row.rightItem.empty())
+            form.Text(row.rightIsHeader ? form.mid : form.mid + form.indent, form.y, row.rightItem);
+    }
+    form.EndSection();
+}
+
+void InletAirSection(FormWriter& form, const CKalvexDoc& doc, CKalvexBranch& b)
+{
+    form.Rule(form.y);
+    form.Section("Inlet Air Source Data:");
+    form.Item("Source Branches - " + SourceBranchText(doc, b));
+    form.Item("Additional Air Quantity = " + Value(b, Col::AddedQuantity) + kCubic);
+    form.Item("Additional Air Dry Bulb = " + Value(b, Col::AddedDryBulb) + kCelsius);
+    form.Item("Additional Air Wet Bulb = " + Value(b, Col::AddedWetBulb) + kCelsius);
+    form.EndSection();
+}
+
+void FanSection(FormWriter& form, const CFanReg& fan)
+{
+    form.Rule(form.y);
+    form.Section("Fan/Regulator Object:");
+    form.Item("Description - " + fan.description);
+    form.Item("Distance from Intake = " + FormatFixed(fan.location, 0) + " m");
+    form.Item("Pressure Gain/Loss = " + FormatFixed(fan.pressureChange, 3) + " kPa");
+    form.Item("Sensible Heat Load = " + FormatFixed(fan.sensibleHeat, 2) + " kW");
+    form.EndSection();
+}
+
+// The two lines of a heat source; false for a kind that prints nothing.
+bool HeatSourceLines(const CHeatSource& s, std::string& first, std::string& second)
+{
+    const std::string at = Value(s, Col::HeatLocation) + " m";
+    switch (s.kind) {
+    case CHeatSource::Spot:
+        first = "Spot at " + at;
+        second = "Sensible Heat = " + Value(s, Col::HeatSensible) + " kW, Latent Heat = " +
+                 Value(s, Col::HeatLatent) + " kW";
+        break;
+    case CHeatSource::Electric:
+        first = "Electric at " + at;
+        second = "Full Power Output = " + Value(s, Col::HeatPower) + " kW, Utilization = " +
+                 Value(s, Col::HeatUtilization) + " %";
+        break;
+    case CHeatSource::Diesel:
+        first = "Diesel at " + at;
+        second = "Full Power Output = " + Value(s, Col::HeatPower) + " kW, Utilization = " +
+                 Value(s, Col::HeatUtilization) + " %, WFR = " + Value(s, Col::HeatWaterFuel) + " liters/liter";
+        break;
+    case CHeatSource::Linear:
+        first = "Linear beginning at " + at + ", Length = " + Value(s, Col::HeatLength) + " m";
+        second = "Sensible Heat = " + Value(s, Col::HeatSensible) + " kW, Latent Heat = " +
+                 Value(s, Col::HeatLatent) + " kW";
+        break;
+    default: return false;
+    }
+    if (!s.description.empty())
+        first += ", " + s.description;
+    return true;
+}
+
+void HeatSection(FormWriter& form, const CKalvexDoc& doc, const CKalvexBranch& b, const std::string& stamp)
+{
+    const long n = b.HeatSourceCount();
+    const long gap = 3L * form.step / 2;
+    const long needed = form.y + form.step + 3 + 2 * n * (form.step + 1) + (n - 1) * gap;
+    if (needed <= form.bottom) {
+        form.Rule(form.y);
+        form.y += form.step + 2;
+    } else {
+        form.Footer(1, 2, stamp);
+        form.layout.pages = 2;
+        form.Header(doc.Title());
+        form.y = form.top + form.step + 2;
+    }
+    form.Text(form.left, form.y, "Heat Source Data:");
+    form.y += form.step + 1;
+    for (const CHeatSource& source : b.HeatSourceList()) {
+        std::string first, second;
+        if (!HeatSourceLines(source, first, second))
+            continue;
+        form.Text(form.left + form.indent, form.y, first);
+        form.Text(form.left + form.indent, form.y + form.step + 1, second);
+        form.y += form.step + 1 + static_cast<int>(gap);
+    }
+}
+
+}  // namespace
+
+CFormLayout LayoutBranchForm(const CKalvexDoc& doc, CKalvexBranch& branch, const CFormMetrics& metrics,
+                             const std::string& stamp)
+{
+    FormWriter form(metrics);
+    form.Header(doc.Title());
+    GeneralSection(form, branch);
+    if (doc.sequenceMode && !branch.SourceBranchIds().empty())
+        InletAirSection(form, doc, branch);
+    if (branch.fanReg.pressureChange != 0.0 || branch.fanReg.sensibleHeat != 0.0)
+        FanSection(form, branch.fanReg);
+    if (branch.HeatSourceCount() > 0)
+        HeatSection(form, doc, branch, stamp);
+    form.Footer(form.layout.pages, form.layout.pages, stamp);
+    return form.layout;
+}
+
+std::string FormJobName(const CKalvexDoc& doc)
+{
+    // Counted in characters, not bytes: names are UTF-8.
+    const std::string name = doc.PathName().empty() ? doc.Title() : doc.PathName();
+    std::vector<std::size_t> starts;
+    for (std::size_t i = 0; i < name.size(); ++i)
+        if ((static_cast<unsigned char>(name[i]) & 0xC0) != 0x80)
+            starts.push_back(i);
+    if (starts.size() < 32)
+        return name;
+    return "..." + name.substr(starts[starts.size() - 28]);
+}
+
+std::string FormPrintStamp()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[128] = {};
+    // The locale's own date and time form is what the stamp shows, two-digit
+    // years included where the locale writes them so.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-y2k"
+    std::strftime(text, sizeof text, "%c", &local);
+#pragma GCC diagnostic pop
+    return std::string("Printed: ") + text;
+}
