@@ -14,11 +14,13 @@
 #include <memory>
 
 class GraphFixture : public ::testing::Test {
+public:
+    using Answer = std::function<int(QDialog&)>;
+
 protected:
     void SetUp() override;
     void TearDown() override;
 
-    using Answer = std::function<int(QDialog&)>;
     void Expect(Answer answer) { answers.push_back(std::move(answer)); }
     static Answer Button(int button);
     // Answers a file dialog with a path.

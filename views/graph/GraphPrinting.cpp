@@ -101,6 +101,7 @@ bool CKalvexGraphView::RunPrintSetup()
 bool CKalvexGraphView::RunPrint()
 {
     QPrinter& printer = Printer();
+    printer.setPageOrientation(OrientationOf(Doc().graphOrientation));
     const PrinterChoice before = ChoiceOf(printer);
     QPrintDialog dialog(&printer, window());
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);

@@ -1,0 +1,204 @@
+// The graph on paper: page setup in the document, the view's own printer
+// and print setup, one printed page inside the margins, the preview.
+#include "GraphFixture.h"
+
+#include "GraphPageSetup.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QProcess>
+#include <QRadioButton>
+#include <QRegularExpression>
+
+using GraphPrint = GraphFixture;
+
+namespace {
+
+GraphFixture::Answer PageSetup(const QString& margin, bool portrait)
+{
+    return [margin, portrait](QDialog& dialog) {
+        auto& setup = dynamic_cast<CGraphPageSetup&>(dialog);
+        for (QLineEdit* edit : {setup.LeftEdit(), setup.RightEdit(), setup.TopEdit(), setup.BottomEdit()})
+            edit->setText(margin);
+        (portrait ? setup.PortraitButton() : setup.LandscapeButton())->setChecked(true);
+        return int(QDialog::Accepted);
+    };
+}
+
+GraphFixture::Answer PrintToPdf(const QString& path)
+{
+    return [path](QDialog& dialog) {
+        auto& print = dynamic_cast<QPrintDialog&>(dialog);
+        print.printer()->setOutputFormat(QPrinter::PdfFormat);
+        print.printer()->setOutputFileName(path);
+        return int(QDialog::Accepted);
+    };
+}
+
+QString PdfInfo(const QString& path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdfinfo"), {path});
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+}  // namespace
+
+TEST_F(GraphPrint, PageSetupShowsAndStoresMarginsInHundredthsOfAnInch)
+{
+    MakeView();
+    Doc().SetModifiedFlag(false);
+    Expect([](QDialog& dialog) {
+        auto& setup = dynamic_cast<CGraphPageSetup&>(dialog);
+        EXPECT_EQ(setup.windowTitle(), QStringLiteral("Page Setup"));
+        EXPECT_EQ(setup.LeftEdit()->text(), QStringLiteral("1.00 in"));
+        EXPECT_TRUE(setup.LandscapeButton()->isChecked());
+        setup.LeftEdit()->setText(QStringLiteral("0.5"));
+        setup.RightEdit()->setText(QStringLiteral("wide"));
+        setup.TopEdit()->setText(QStringLiteral(" 1.256in"));
+        setup.BottomEdit()->setText(QStringLiteral("-0.2"));
+        setup.PortraitButton()->setChecked(true);
+        return int(QDialog::Accepted);
+    });
+    ASSERT_TRUE(view->RunCommand(Cmd::PageSetup));
+    EXPECT_EQ(Doc().graphMarginLeft, 50);
+    EXPECT_EQ(Doc().graphMarginRight, 0);
+    EXPECT_EQ(Doc().graphMarginTop, 126);
+    EXPECT_EQ(Doc().graphMarginBottom, -19);  // taken as it is, rounded half up
+    EXPECT_EQ(Doc().graphOrientation, 1);
+    EXPECT_TRUE(Doc().IsModified());
+    EXPECT_EQ(view->Printer().pageLayout().orientation(), QPageLayout::Portrait);
+
+    Doc().SetModifiedFlag(false);
+    Expect([](QDialog& dialog) {
+        auto& setup = dynamic_cast<CGraphPageSetup&>(dialog);
+        EXPECT_EQ(setup.LeftEdit()->text(), QStringLiteral("0.50 in"));
+        EXPECT_TRUE(setup.PortraitButton()->isChecked());
+        setup.LeftEdit()->setText(QStringLiteral("3"));
+        return int(QDialog::Rejected);
+    });
+    EXPECT_FALSE(view->RunCommand(Cmd::PageSetup));
+    EXPECT_EQ(Doc().graphMarginLeft, 50);
+    EXPECT_FALSE(Doc().IsModified());
+
+    EXPECT_EQ(CGraphPageSetup::MarginFromText(QStringLiteral("1e300")), 100000);
+    EXPECT_EQ(CGraphPageSetup::MarginFromText(QStringLiteral("-1e300")), -100000);
+}
+
+TEST_F(GraphPrint, APortraitPageWithHalfInchMarginsCarriesTheGraphsTexts)
+{
+    LoadExample("haulage-drift.zt2");
+    MakeView();
+    Doc().graphBranch = &Doc().BranchAt(0);
+    Doc().UpdateAllViews(nullptr);
+    Expect(PageSetup(QStringLiteral("0.5"), true));
+    ASSERT_TRUE(view->RunCommand(Cmd::PageSetup));
+
+    const QString pdf = OutputPath(QStringLiteral("graph-portrait.pdf"));
+    QFile::remove(pdf);
+    Doc().SetModifiedFlag(false);
+    Expect(PrintToPdf(pdf));
+    ASSERT_TRUE(view->RunCommand(Cmd::Print));
+    ASSERT_TRUE(QFile::exists(pdf));
+    EXPECT_FALSE(Doc().IsModified());  // same printer, same orientation
+
+    const QString text = PdfText(pdf);
+    for (const char* expected : {"Dry Bulb Temperature (\u00b0C)", "12 Level haulage", "haulage-drift.zt2 - ", "Printed: ",
+                                 "1400", "800"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
+    const QString info = PdfInfo(pdf);
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\n")))) << info.toStdString();
+    // Portrait: taller than wide.
+    const QRegularExpression sizeLine(QStringLiteral("Page size:\\s+([0-9.]+) x ([0-9.]+)"));
+    const QRegularExpressionMatch match = sizeLine.match(info);
+    ASSERT_TRUE(match.hasMatch()) << info.toStdString();
+    EXPECT_GT(match.captured(2).toDouble(), match.captured(1).toDouble());
+
+    // A picture of the page for a person to look at.
+    QProcess render;
+    render.start(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"),
+                                              QStringLiteral("-singlefile"), pdf,
+                                              OutputPath(QStringLiteral("graph-portrait"))});
+    render.waitForFinished(30000);
+    EXPECT_TRUE(QFile::exists(OutputPath(QStringLiteral("graph-portrait.png"))));
+}
+
+TEST_F(GraphPrint, PrintSetupOrAnotherOrientationInThePrintDialogSetsTheDocument)
+{
+    MakeView();
+    Doc().graphOrientation = 1;
+    Expect(PageSetup(QStringLiteral("1"), true));
+    ASSERT_TRUE(view->RunCommand(Cmd::PageSetup));
+    Doc().SetModifiedFlag(false);
+    Expect([](QDialog& dialog) {
+        auto& setup = dynamic_cast<QPageSetupDialog&>(dialog);
+        setup.printer()->setPageOrientation(QPageLayout::Landscape);
+        return int(QDialog::Accepted);
+    });
+    ASSERT_TRUE(view->RunCommand(Cmd::PrintSetup));
+    EXPECT_EQ(Doc().graphOrientation, 2);
+    EXPECT_TRUE(Doc().IsModified());
+
+    // Cancelled: nothing changes.
+    Doc().SetModifiedFlag(false);
+    Expect(Button(QDialog::Rejected));
+    EXPECT_FALSE(view->RunCommand(Cmd::PrintSetup));
+    EXPECT_EQ(Doc().graphOrientation, 2);
+    EXPECT_FALSE(Doc().IsModified());
+
+    // Portrait chosen in the print dialog itself.
+    const QString pdf = OutputPath(QStringLiteral("graph-empty.pdf"));
+    Expect([pdf](QDialog& dialog) {
+        auto& print = dynamic_cast<QPrintDialog&>(dialog);
+        print.printer()->setOutputFormat(QPrinter::PdfFormat);
+        print.printer()->setOutputFileName(pdf);
+        print.printer()->setPageOrientation(QPageLayout::Portrait);
+        return int(QDialog::Accepted);
+    });
+    ASSERT_TRUE(view->RunCommand(Cmd::Print));  // an empty page: there is no graph branch
+    EXPECT_EQ(Doc().graphOrientation, 1);
+    EXPECT_TRUE(Doc().IsModified());
+}
+
+TEST_F(GraphPrint, MarginsThatLeaveNoRoomAreReportedNotPrinted)
+{
+    CKalvexBranch& branch = AddBranchWithResults(10, {20, 21});
+    Doc().graphBranch = &branch;
+    MakeView();
+    Expect(PageSetup(QStringLiteral("6"), true));  // 12 in of an 8.5 or 8.3 in wide page
+    ASSERT_TRUE(view->RunCommand(Cmd::PageSetup));
+    const QString pdf = OutputPath(QStringLiteral("graph-no-room.pdf"));
+    QFile::remove(pdf);
+    Expect(PrintToPdf(pdf));
+    Expect(Button(QMessageBox::Ok));
+    EXPECT_FALSE(view->RunCommand(Cmd::Print));
+    ASSERT_EQ(dialogs.size(), 3);
+    EXPECT_TRUE(dialogs.last().contains(QStringLiteral("margins leave no room"))) << dialogs.last().toStdString();
+}
+
+TEST_F(GraphPrint, PreviewShowsOnePage)
+{
+    CKalvexBranch& branch = AddBranchWithResults(10, {20, 21, 25});
+    Doc().graphBranch = &branch;
+    MakeView();
+    int pages = -1;
+    Expect([&pages](QDialog& dialog) {
+        auto& preview = dynamic_cast<QPrintPreviewDialog&>(dialog);
+        auto* widget = preview.findChild<QPrintPreviewWidget*>();
+        EXPECT_NE(widget, nullptr);
+        if (widget) {
+            widget->updatePreview();
+            pages = widget->pageCount();
+        }
+        return int(QDialog::Rejected);
+    });
+    EXPECT_TRUE(view->RunCommand(Cmd::PrintPreview));
+    EXPECT_EQ(pages, 1);
+}
