@@ -209,3 +209,29 @@ TEST_F(GraphView, BadResultsNeverCrashAndDrawNothingOrWhatTheyCan)
     const QImage tiny = view->RenderImage(QSize(30, 20));
     EXPECT_EQ(CountPixels(tiny, Qt::white, 0), 30 * 20);
 }
+
+TEST_F(GraphView, ExecuteRunsTheSequenceInSequenceModeAndRefusesBadInput)
+{
+    LoadExample("five-branch-sequence.zt2");
+    ASSERT_TRUE(Doc().sequenceMode);
+    for (CKalvexBranch* branch : {&Doc().BranchAt(0), &Doc().BranchAt(4)})
+        branch->ResultList().clear();
+    Doc().graphBranch = &Doc().BranchAt(1);
+    MakeView();
+    ASSERT_TRUE(view->RunCommand(Cmd::Execute));
+    EXPECT_GT(Doc().BranchAt(0).ResultCount(), 2);
+    EXPECT_GT(Doc().BranchAt(4).ResultCount(), 2);
+    EXPECT_EQ(Doc().graphBranch, &Doc().BranchAt(1));
+
+    // One branch with an input the run refuses: the Data Errors dialog, and
+    // the graph keeps what it had.
+    Doc().sequenceMode = false;
+    CKalvexBranch& shown = Doc().BranchAt(1);
+    const int rows = shown.ResultCount();
+    shown.outputInterval = shown.length * 2;
+    Expect(Button(QDialog::Rejected));
+    EXPECT_FALSE(view->RunCommand(Cmd::Execute));
+    ASSERT_EQ(dialogs.size(), 1);
+    EXPECT_EQ(dialogs.first(), QStringLiteral("Data Errors"));
+    EXPECT_EQ(shown.ResultCount(), rows);
+}

@@ -58,6 +58,7 @@ bool ExportGraphSvg(const CKalvexGraphView& view, const QString& path, const QSi
     QSvgGenerator svg;
     svg.setFileName(path);
     svg.setSize(size);
+    svg.setResolution(96);  // text as large as in the window
     svg.setViewBox(QRect(QPoint(0, 0), size));
     svg.setTitle(view.Caption());
     QPainter painter;
