@@ -34,6 +34,7 @@ std::unique_ptr<CMainFrame> StartMainFrame(const QStringList& arguments, bool sh
     if (arguments.isEmpty() || !main->OpenDocument(arguments.first()))
         main->NewDocument();
     main->show();
+    main->OfferRecoveryCopies();
     if (showAbout)
         ShowAboutBox(main.get());
     return main;

@@ -4,6 +4,7 @@
 #include "CommandIds.h"
 #include "KalvexFrm.h"
 #include "OpenDocument.h"
+#include "RecoveryCopies.h"
 
 #include <QAction>
 #include <QApplication>
@@ -59,6 +60,7 @@ CMainFrame::CMainFrame() : m_mdi(new QMdiArea(this))
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::OnSubWindowActivated);
 
     m_recent.Load();
+    m_recovery = std::make_unique<CRecoveryCopies>([this] { return m_documents; });
     CreateActions();
     CreateToolBar();
     CreateStatusBar();

@@ -13,6 +13,8 @@
 
 class COpenDocument;
 class CKalvexFrm;
+class CRecoveryCopies;
+struct CRecoveryCopy;
 class ICommandTarget;
 class QLabel;
 class QMdiArea;
@@ -33,6 +35,11 @@ public:
     // open already); shows the message and gives null when it fails.
     COpenDocument* OpenDocument(const QString& path);
     bool SaveDocument(COpenDocument& document, bool askName);
+    // Offers every recovery copy an earlier run left behind; restored ones
+    // open as modified documents under their own names.
+    void OfferRecoveryCopies();
+    COpenDocument* RestoreDocument(const CRecoveryCopy& copy);
+    CRecoveryCopies& Recovery() { return *m_recovery; }
     // Asks to save when modified; false when the user cancelled.
     bool CloseDocument(COpenDocument& document);
 
@@ -96,4 +103,5 @@ private:
     QLabel* m_lockPanes[3] = {};
     bool m_lockState[3] = {};
     std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<CRecoveryCopies> m_recovery;
 };

@@ -10,9 +10,11 @@
 #include "KalvexFrm.h"
 #include "MessageBoxes.h"
 #include "OpenDocument.h"
+#include "RecoveryCopies.h"
 #include "ResultTableView.h"
 
 #include <QFileInfo>
+#include <QLocale>
 #include <QMdiArea>
 #include <QTimer>
 
@@ -100,6 +102,7 @@ bool CMainFrame::SaveDocument(COpenDocument& document, bool askName)
         Messages::Error(this, QString::fromStdString(result.message));
         return false;
     }
+    m_recovery->Forget(&document);
     m_recent.Add(path);
     m_recent.Save();
     UpdateRecentActions();
@@ -154,6 +157,7 @@ void CMainFrame::FrameDestroyed(COpenDocument* document)
         return;
     m_documents.removeAll(document);
     m_closing.removeAll(document);
+    m_recovery->Forget(document);
     document->deleteLater();
     RebuildMenus();
     UpdateTitle();
@@ -223,4 +227,46 @@ CKalvexFrm* CMainFrame::ShowView(COpenDocument& document, ViewKind kind)
         return frame;
     }
     return CreateFrame(document, kind);
+}
+
+COpenDocument* CMainFrame::RestoreDocument(const CRecoveryCopy& copy)
+{
+    auto document = std::make_unique<COpenDocument>(this);
+    const CFileResult result = LoadDocumentFile(copy.file.toStdString(), document->doc);
+    if (!result.ok) {
+        Messages::Error(this, QString::fromStdString(result.message));
+        return nullptr;
+    }
+    // The document as it was: its own file (or none) and unsaved changes.
+    if (copy.path.isEmpty()) {
+        document->doc.SetPathName({});
+        document->doc.SetTitle(copy.title.toStdString());
+    } else {
+        document->doc.SetPathName(copy.path.toStdString());
+    }
+    document->doc.SetModifiedFlag();
+    COpenDocument* restored = document.release();
+    m_documents.append(restored);
+    connect(&restored->undo, &QUndoStack::indexChanged, this, &CMainFrame::UpdateActions);
+    CreateFrame(*restored, ViewKind::Branch);
+    return restored;
+}
+
+void CMainFrame::OfferRecoveryCopies()
+{
+    for (const CRecoveryCopy& copy : CRecoveryCopies::LeftOver()) {
+        const QString question =
+            QStringLiteral("Dorvan was not closed normally. A copy of %1 was kept at %2 with changes that were not "
+                           "saved.\n\nRestore it? (No deletes the copy.)")
+                .arg(copy.title, QLocale().toString(copy.written, QLocale::ShortFormat));
+        switch (Messages::Show(this, QMessageBox::Question, question, QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::Yes)) {
+        case QMessageBox::Yes:
+            if (RestoreDocument(copy))
+                CRecoveryCopies::Discard(copy);
+            break;
+        case QMessageBox::No: CRecoveryCopies::Discard(copy); break;
+        default: break;  // kept for the next start
+        }
+    }
 }
