@@ -3,6 +3,7 @@
 #include "Session.h"
 
 #include "BranchTableView.h"
+#include "ColumnIds.h"
 #include "DorvanApp.h"
 #include "KalvexDoc.h"
 #include "KalvexFrm.h"
@@ -113,6 +114,7 @@ TEST_F(Shell, SaveCloseAndReopenKeepTheTable)
     Command(Cmd::AddBranch);
     Command(Cmd::AddBranch);
     Doc().BranchAt(1).name = "Return";
+    ASSERT_TRUE(Table()->MoveCols(2, 3, 1));  // Dry Bulb and Wet Bulb in front of Name
     Table()->SetColWidth(2, 140);
     GoTo(1, 3);
     Command(Cmd::FreezeColumns);
@@ -137,7 +139,8 @@ TEST_F(Shell, SaveCloseAndReopenKeepTheTable)
     EXPECT_EQ(Doc().branchColumns, columns);
     EXPECT_EQ(Table()->GetColWidth(2), 140);
     EXPECT_EQ(Table()->GetFrozenCols(), 2);
-    EXPECT_EQ(Cell(2, 1), "Return");
+    EXPECT_EQ(Cell(2, 3), "Return");
+    EXPECT_EQ(Doc().branchColumns[1], Col::DryBulb);
     EXPECT_EQ(QSettings().value("Recent File List/File1").toString(), path);
 }
 
