@@ -1,0 +1,194 @@
+#include "HeatSourceLists.h"
+
+#include "FieldCheck.h"
+#include "KalvexBranch.h"
+#include "NumberText.h"
+
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// An optional minus, then digits without a leading zero unless the number
+// is 0.
+bool IsListInteger(const std::string& text)
+{
+    std::size_t pos = text.starts_with('-') ? 1 : 0;
+    if (pos == text.size())
+        return false;
+    if (text[pos] == '0' && pos + 1 < text.size())
+        return false;
+    for (; pos < text.size(); ++pos)
+        if (!IsDigit(text[pos]))
+            return false;
+    return true;
+}
+
+// An optional minus, then digits with at most one point; a leading 0 must
+// be followed by the point unless it is the whole number. At least one
+// digit.
+bool IsListNumber(const std::string& text)
+{
+    std::size_t pos = text.starts_with('-') ? 1 : 0;
+    if (pos < text.size() && text[pos] == '0' && pos + 1 < text.size() && text[pos + 1] != '.')
+        return false;
+    int digits = 0;
+    bool point = false;
+    for (; pos < text.size(); ++pos) {
+        if (IsDigit(text[pos]))
+            ++digits;
+        else if (text[pos] == '.' && !point)
+            point = true;
+        else
+            return false;
+    }
+    return digits > 0;
+}
+
+// A checked integer text as a number; values beyond any branch length are
+// held at a size where sums cannot overflow.
+long long ListInteger(const std::string& text)
+{
+    constexpr double kLimit = 1.0e15;
+    const double value = AtofC(text);
+    if (value > kLimit)
+        return static_cast<long long>(kLimit);
+    if (value < -kLimit)
+        return -static_cast<long long>(kLimit);
+    return static_cast<long long>(value);
+}
+
+// The row's text of another column, read as an integer the atof way.
+long long RowInteger(const HeatPageDef& page, const HeatRow& row, ColumnId column)
+{
+    for (std::size_t i = 0; i < page.columns.size(); ++i)
+        if (page.columns[i] == column)
+            return i < row.size() ? ListInteger(row[i]) : 0;
+    return 0;
+}
+
+bool HasColumn(const HeatPageDef& page, ColumnId column)
+{
+    for (ColumnId id : page.columns)
+        if (id == column)
+            return true;
+    return false;
+}
+
+struct NumberRange {
+    double min;
+    double max;
+    const char* message;
+    int decimals;
+};
+
+bool RangeOf(ColumnId column, NumberRange& range)
+{
+    switch (column) {
+    case Col::HeatSensible:
+    case Col::HeatLatent: range = {-10000, 10000, "Please enter a number from -10,000 to 10,000", 2}; return true;
+    case Col::HeatPower: range = {0, 10000, "Please enter a number from 0 to 10,000", 2}; return true;
+    case Col::HeatUtilization:
+    case Col::HeatWaterFuel: range = {0, 100, "Please enter a number from 0 to 100", 1}; return true;
+    default: return false;
+    }
+}
+
+}  // namespace
+
+const std::array<HeatPageDef, 4>& HeatPages()
+{
+    using namespace Col;
+    static const std::array<HeatPageDef, 4> pages{{
+        {CHeatSource::Spot, "Spot", "Non-machine spot heat sources",
+         {HeatLocation, HeatSensible, HeatLatent, HeatDescription}},
+        {CHeatSource::Electric, "Electric", "Electric machine heat sources",
+         {HeatLocation, HeatPower, HeatUtilization, HeatDescription}},
+        {CHeatSource::Diesel, "Diesel", "Diesel machine heat sources",
+         {HeatLocation, HeatPower, HeatUtilization, HeatWaterFuel, HeatDescription}},
+        {CHeatSource::Linear, "Linear", "Linear heat sources",
+         {HeatLocation, HeatLength, HeatSensible, HeatLatent, HeatDescription}},
+    }};
+    return pages;
+}
+
+HeatRow HeatRowTexts(const HeatPageDef& page, const CHeatSource& source)
+{
+    HeatRow row;
+    for (ColumnId column : page.columns) {
+        std::string text;
+        source.GetColumnText(column, text);
+        row.push_back(std::move(text));
+    }
+    return row;
+}
+
+std::string CheckHeatCell(const HeatPageDef& page, int col, std::string& text, const HeatRow& row,
+                          long long branchLength)
+{
+    if (col < 1 || col > static_cast<int>(page.columns.size()))
+        return {};
+    const ColumnId column = page.columns[static_cast<std::size_t>(col - 1)];
+    const std::string lengthPieces = std::string(kBranchLengthText) + std::to_string(branchLength) + " m.";
+
+    if (column == Col::HeatLocation || column == Col::HeatLength) {
+        if (!IsListInteger(text))
+            return kEnterIntegerText;
+        const long long value = ListInteger(text);
+        if (value < 0)
+            return kEnterPositiveText;
+        if (column == Col::HeatLength) {
+            if (value + RowInteger(page, row, Col::HeatLocation) > branchLength)
+                return kLengthLocationText + lengthPieces;
+        } else if (HasColumn(page, Col::HeatLength)) {
+            if (value + RowInteger(page, row, Col::HeatLength) > branchLength)
+                return kLocationLengthText + lengthPieces;
+        } else if (value >= branchLength) {
+            return kLocationText + lengthPieces;
+        }
+        return {};
+    }
+
+    NumberRange range{};
+    if (!RangeOf(column, range))
+        return {};  // the description takes any text
+    if (!IsListNumber(text))
+        return kEnterNumberText;
+    const double value = AtofC(text);
+    if (!(value >= range.min && value <= range.max))
+        return range.message;
+    text = FormatFixed(value, range.decimals);
+    return {};
+}
+
+HeatSheetContents CollectHeatSources(const CKalvexBranch& branch)
+{
+    HeatSheetContents contents;
+    contents.branchLength = WholeNumber(branch.length);
+    for (const CHeatSource& source : branch.HeatSourceList()) {
+        if (source.kind < contents.pages.size())
+            contents.pages[source.kind].original.push_back(source);
+        else
+            contents.otherKinds.push_back(source);
+    }
+    return contents;
+}
+
+std::vector<CHeatSource> RebuildHeatSources(const HeatSheetContents& contents)
+{
+    std::vector<CHeatSource> list;
+    for (std::size_t p = 0; p < contents.pages.size(); ++p) {
+        const HeatPageContents& page = contents.pages[p];
+        if (!page.shown) {
+            list.insert(list.end(), page.original.begin(), page.original.end());
+            continue;
+        }
+        const HeatPageDef& def = HeatPages()[p];
+        for (HeatRow texts : page.rows) {
+            texts.resize(def.columns.size());  // a full row, whatever the list held
+            list.emplace_back(def.kind, texts);
+        }
+    }
+    list.insert(list.end(), contents.otherKinds.begin(), contents.otherKinds.end());
+    return list;
+}
