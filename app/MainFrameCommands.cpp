@@ -47,12 +47,6 @@ bool IsViewSwitch(int id)
            id == Cmd::ViewAirSourceTable || id == Cmd::ViewHeatSourceTable;
 }
 
-// The kinds of window the program can show so far.
-bool ViewBuilt(ViewKind kind)
-{
-    return kind != ViewKind::Graph;
-}
-
 }  // namespace
 
 bool CMainFrame::ShellHandles(int id) const
@@ -64,7 +58,7 @@ bool CMainFrame::ShellEnabled(int id) const
 {
     const bool haveDocument = ActiveDocument() != nullptr;
     if (IsViewSwitch(id))
-        return haveDocument && ViewBuilt(SwitchKind(id));
+        return haveDocument;
     switch (id) {
     case Cmd::FileClose:
     case Cmd::FileSave:

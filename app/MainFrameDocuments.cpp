@@ -6,6 +6,7 @@
 #include "BranchTableView.h"
 #include "archive/DocumentFile.h"
 #include "FileDialogs.h"
+#include "GraphView.h"
 #include "HeatSourceView.h"
 #include "KalvexFrm.h"
 #include "MessageBoxes.h"
@@ -17,6 +18,8 @@
 #include <QLocale>
 #include <QMdiArea>
 #include <QTimer>
+
+#include <functional>
 
 COpenDocument* CMainFrame::AddDocument()
 {
@@ -186,26 +189,46 @@ COpenDocument* CMainFrame::ActiveDocument() const
     return frame ? &frame->Document() : nullptr;
 }
 
+namespace {
+
+// A view of the kind, its command states tied to the main window's actions.
+template <typename View>
+View* MakeView(COpenDocument& document, CMainFrame* main)
+{
+    auto* view = new View(document);
+    QObject::connect(view, &View::commandStateChanged, main, &CMainFrame::UpdateActions);
+    return view;
+}
+
+}  // namespace
+
 CKalvexFrm* CMainFrame::CreateFrame(COpenDocument& document, ViewKind kind)
 {
-    CKalvexTableView* view = nullptr;
+    QWidget* view = nullptr;
+    ICommandTarget* target = nullptr;
+    std::function<void()> initialUpdate;
+    auto make = [&](auto* made) {
+        view = made;
+        target = made;
+        initialUpdate = [made] { made->InitialUpdate(); };
+    };
     switch (kind) {
-    case ViewKind::Branch: view = new CBranchTableView(document); break;
-    case ViewKind::Results: view = new CResultTableView(document); break;
-    case ViewKind::AirSource: view = new CAirSourceView(document); break;
-    case ViewKind::HeatSource: view = new CHeatSourceView(document); break;
-    default: return nullptr;  // the graph comes later
+    case ViewKind::Branch: make(MakeView<CBranchTableView>(document, this)); break;
+    case ViewKind::Results: make(MakeView<CResultTableView>(document, this)); break;
+    case ViewKind::Graph: make(MakeView<CKalvexGraphView>(document, this)); break;
+    case ViewKind::AirSource: make(MakeView<CAirSourceView>(document, this)); break;
+    case ViewKind::HeatSource: make(MakeView<CHeatSourceView>(document, this)); break;
+    default: return nullptr;
     }
-    auto* frame = new CKalvexFrm(document, kind, view, view);
+    auto* frame = new CKalvexFrm(document, kind, view, target);
     frame->canClose = [this](CKalvexFrm& closing) { return CanCloseFrame(closing); };
-    connect(view, &CKalvexTableView::commandStateChanged, this, &CMainFrame::UpdateActions);
-    connect(view, &CKalvexTableView::captionChanged, this, &CMainFrame::UpdateTitle);
+    connect(view, &QWidget::windowTitleChanged, this, &CMainFrame::UpdateTitle);
     COpenDocument* owner = &document;
     connect(frame, &QObject::destroyed, this, [this, owner] {
         QTimer::singleShot(0, this, [this, owner] { FrameDestroyed(owner); });
     });
     m_mdi->addSubWindow(frame);
-    view->InitialUpdate();
+    initialUpdate();
     // Before the main window is first shown its area has no size yet; the
     // window's own size stands in for it.
     const QSize area = m_mdi->isVisible() ? m_mdi->viewport()->size() : size() - QSize(0, 120);

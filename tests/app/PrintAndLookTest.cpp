@@ -10,21 +10,8 @@
 #include <QMdiArea>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QProcess>
 
 using PrintAndLook = Session;
-
-namespace {
-
-QString PdfText(const QString& path)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    process.waitForFinished(30000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-}  // namespace
 
 TEST_F(PrintAndLook, PrintedPagesCarryTheCaptionAndTheChosenOrientation)
 {
@@ -56,6 +43,7 @@ TEST_F(PrintAndLook, GrabsOfTheWindows)
     GoTo(2, 1);
     Command(Cmd::Execute);
     Command(Cmd::ViewResultsTable);
+    Command(Cmd::ViewGraphs);
     main->MdiArea()->tileSubWindows();
     Settle();
     const QImage picture = main->grab().toImage();

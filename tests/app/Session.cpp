@@ -12,6 +12,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProcess>
 #include <QSettings>
 #include <QTableView>
 #include <QTest>
@@ -164,4 +165,12 @@ QString Session::TempPath(const QString& name)
     QDir dir(QDir::temp().filePath(QStringLiteral("dorvan-ui-tests")));
     dir.mkpath(QStringLiteral("."));
     return dir.filePath(name);
+}
+
+QString Session::PdfText(const QString& path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
 }

@@ -55,6 +55,8 @@ protected:
     QString Cell(int row, int col) const;
 
     static QString OutputPath(const QString& name);
+    // The text of a PDF file, laid out as on the page (pdftotext).
+    static QString PdfText(const QString& path);
     static QString TempPath(const QString& name);
 
     std::unique_ptr<CMainFrame> main;

@@ -251,3 +251,24 @@ TEST_F(Shell, LockKeyPanesFollowTheKeys)
     Press(Qt::Key_NumLock);
     EXPECT_TRUE(main->LockPane(1)->isEnabled());
 }
+
+TEST_F(Shell, GraphsTwiceActivatesOneGraphWindowWithItsOwnMenu)
+{
+    Command(Cmd::AddBranch);
+    Command(Cmd::Execute);
+    Command(Cmd::ViewGraphs);
+    CKalvexFrm* graph = Frame();
+    ASSERT_EQ(graph->Kind(), ViewKind::Graph);
+    EXPECT_EQ(graph->windowTitle().left(19), "Untitled - Graphs -");
+    QStringList titles;
+    for (QAction* menu : main->menuBar()->actions())
+        titles << menu->text();
+    EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&Branch", "&View", "&Graph", "&Tools", "&Window", "&Help"}));
+    EXPECT_TRUE(Enabled(Cmd::GraphPresentation));
+    EXPECT_TRUE(Enabled(Cmd::Export));
+    Command(Cmd::ViewBranchTable);
+    EXPECT_FALSE(Enabled(Cmd::GraphPresentation));
+    Command(Cmd::ViewGraphs);
+    EXPECT_EQ(Frame(), graph);
+    EXPECT_EQ(main->Frames().size(), 2);
+}

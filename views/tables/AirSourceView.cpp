@@ -18,14 +18,7 @@ bool CAirSourceView::GetStyleRowCol(int row, int col, CGXStyle& style) const
     return true;
 }
 
-bool CAirSourceView::OnValidateCell(int, int col, QString& text)
+std::optional<CColumnRule> CAirSourceView::CellRule(ColumnId id) const
 {
-    const std::optional<CColumnRule> rule = AirSourceColumnRule(ColumnIdAt(col));
-    if (!rule)
-        return true;
-    const std::string message = CheckCellText(*rule, text.toStdString());
-    if (message.empty())
-        return true;
-    SetWarningText(QString::fromStdString(message));
-    return false;
+    return AirSourceColumnRule(id);
 }

@@ -12,5 +12,5 @@ public:
 protected:
     bool HasBranchListCommands() const override { return true; }
     bool GetStyleRowCol(int row, int col, CGXStyle& style) const override;
-    bool OnValidateCell(int row, int col, QString& text) override;
+    std::optional<CColumnRule> CellRule(ColumnId id) const override;
 };

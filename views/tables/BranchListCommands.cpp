@@ -4,6 +4,8 @@
 
 #include "KalvexDoc.h"
 
+#include <algorithm>
+
 bool CKalvexTableView::AddBranch()
 {
     if (!TransferCurrentCell())
@@ -43,21 +45,32 @@ bool CKalvexTableView::CanDeleteBranches() const
     return CurrentCellInside(*this);
 }
 
+bool CKalvexTableView::CommandRows(bool wholeTable, int& first, int& last) const
+{
+    CGXRange range;
+    if (!GetFirstSelectedRange(range)) {
+        int col = 0;
+        if (!GetCurrentCell(first, col))
+            return false;
+        last = first;
+        return true;
+    }
+    if (wholeTable && IsFirstRangeWholeTable()) {
+        first = 1;
+        last = GetRowCount();
+        return true;
+    }
+    if (range.top == 0)
+        return false;  // whole columns
+    first = range.top;
+    last = std::min(range.bottom, GetRowCount());
+    return first <= last;
+}
+
 bool CKalvexTableView::InsertBranches()
 {
     int first = 0, last = -1;
-    CGXRange range;
-    if (GetFirstSelectedRange(range)) {
-        if (range.top == 0)
-            return false;
-        first = range.top;
-        last = range.bottom;
-    } else {
-        int col = 0;
-        GetCurrentCell(first, col);
-        last = first;
-    }
-    if (!TransferCurrentCell())
+    if (!CommandRows(false, first, last) || !TransferCurrentCell())
         return false;
     int inserted = 0;
     for (int row = first; row <= last; ++row, ++inserted)
@@ -72,23 +85,7 @@ bool CKalvexTableView::InsertBranches()
 bool CKalvexTableView::DeleteBranches()
 {
     int first = 0, last = -1;
-    CGXRange range;
-    if (GetFirstSelectedRange(range)) {
-        if (IsFirstRangeWholeTable()) {
-            first = 1;
-            last = GetRowCount();
-        } else if (range.top == 0) {
-            return false;
-        } else {
-            first = range.top;
-            last = range.bottom;
-        }
-    } else {
-        int col = 0;
-        GetCurrentCell(first, col);
-        last = first;
-    }
-    if (!TransferCurrentCell())
+    if (!CommandRows(true, first, last) || !TransferCurrentCell())
         return false;
     CancelEditing();
     for (int n = last - first + 1; n > 0; --n)

@@ -8,16 +8,8 @@ CBranchTableView::CBranchTableView(COpenDocument& document, QWidget* parent)
 {
 }
 
-bool CBranchTableView::OnValidateCell(int row, int col, QString& text)
+std::optional<CColumnRule> CBranchTableView::CellRule(ColumnId id) const
 {
-    (void)row;
-    const std::optional<CColumnRule> rule = BranchColumnRule(ColumnIdAt(col));
-    if (!rule)
-        return true;
-    const std::string message = CheckCellText(*rule, text.toStdString());
-    if (message.empty())
-        return true;
-    SetWarningText(QString::fromStdString(message));
-    return false;
+    return BranchColumnRule(id);
 }
 

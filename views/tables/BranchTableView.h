@@ -11,5 +11,5 @@ public:
 
 protected:
     bool HasBranchListCommands() const override { return true; }
-    bool OnValidateCell(int row, int col, QString& text) override;
+    std::optional<CColumnRule> CellRule(ColumnId id) const override;
 };

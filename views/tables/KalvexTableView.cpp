@@ -239,6 +239,18 @@ bool CKalvexTableView::OnMoveCols(int from, int to, int dest)
     return true;
 }
 
+bool CKalvexTableView::OnValidateCell(int /*row*/, int col, QString& text)
+{
+    const std::optional<CColumnRule> rule = CellRule(ColumnIdAt(col));
+    if (!rule)
+        return true;
+    const std::string message = CheckCellText(*rule, text.toStdString());
+    if (message.empty())
+        return true;
+    SetWarningText(QString::fromStdString(message));
+    return false;
+}
+
 int CKalvexTableView::GetRowHeight(int row) const
 {
     if (row == 0)

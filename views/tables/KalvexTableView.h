@@ -6,6 +6,7 @@
 #include "CommandIds.h"
 #include "DocumentObserver.h"
 #include "GXGridView.h"
+#include "InputSyntax.h"
 #include "TableKind.h"
 
 class COpenDocument;
@@ -86,6 +87,17 @@ protected:
     bool DeleteBranches();
     bool CanInsertBranches() const;
     bool CanDeleteBranches() const;
+    // The rows a branch-list command acts on: the first selected range's
+    // (all rows for the whole table when wholeTable), else the current row.
+    bool CommandRows(bool wholeTable, int& first, int& last) const;
+
+    // The range a typed cell must meet, none for cells taken as typed.
+    virtual std::optional<CColumnRule> CellRule(ColumnId id) const
+    {
+        (void)id;
+        return std::nullopt;
+    }
+    bool OnValidateCell(int row, int col, QString& text) override;
 
 private:
     bool HeaderStyle(int col, CGXStyle& style) const;
