@@ -4,6 +4,7 @@
 #include "GXModal.h"
 #include "HeatSourceSheet.h"
 #include "KalvexDoc.h"
+#include "WorkerDlg.h"
 
 bool EditBranchProperties(QWidget* parent, CKalvexDoc& doc, CKalvexBranch& branch)
 {
@@ -25,5 +26,16 @@ bool EditHeatSources(QWidget* parent, CKalvexDoc& doc, CKalvexBranch& branch)
     for (CHeatSource& source : sources)
         branch.AddHeatSource(std::move(source));
     doc.SetModifiedFlag();
+    return true;
+}
+
+bool EditWorkerDescription(QWidget* parent, CKalvexDoc& doc)
+{
+    CWorkerDlg dialog(doc.GetWorkerValues(), parent);
+    if (GXModal::Exec(dialog) != QDialog::Accepted)
+        return false;
+    // Stored rounded, the skin temperature limit derived; the worker is not
+    // part of the branch data, so the document is not marked modified.
+    doc.SetWorkerValues(dialog.Values());
     return true;
 }

@@ -1,0 +1,91 @@
+#include "WorkerPickLists.h"
+
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+// Group box around the list, the note (may be empty), OK and Cancel.
+void LayOut(QDialog& dialog, const QString& group, CClothingFactorGrid* list, const QString& note)
+{
+    auto* box = new QGroupBox(group, &dialog);
+    auto* inner = new QVBoxLayout(box);
+    inner->addWidget(list);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(box);
+    if (!note.isEmpty())
+        layout->addWidget(new QLabel(note, &dialog));
+    layout->addWidget(buttons);
+}
+
+// The current row as an index into a table of `count` rows.
+std::size_t CurrentIndex(const CGXListGrid* list, std::size_t count)
+{
+    const int row = std::max(list->GetCurrentRow(), 1);
+    return std::min(static_cast<std::size_t>(row - 1), count - 1);
+}
+
+}  // namespace
+
+CClothingFactorGrid::CClothingFactorGrid(const QStringList& titles, const std::vector<double>& charWidths,
+                                         const std::vector<QStringList>& rows, QWidget* parent)
+    : CGXPickList(parent)
+{
+    SetColumnTitles(titles);
+    SetHeaderLines(2);
+    int width = 0;
+    for (std::size_t i = 0; i < charWidths.size(); ++i) {
+        const int col = static_cast<int>(i) + 1;
+        SetColCharWidth(col, charWidths[i]);
+        if (col > 1)
+            SetColumnAlignment(col, Qt::AlignHCenter);
+        width += GetColWidth(col);
+    }
+    SetRows(rows);
+    setMinimumWidth(width + 24);
+    setMinimumHeight(GetStoredRowHeight(0) + static_cast<int>(rows.size()) * GetDefaultRowHeight() + 8);
+}
+
+CClothingFactorDlg::CClothingFactorDlg(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Select Clothing Ensemble"));
+    std::vector<QStringList> rows;
+    for (const ClothingEnsemble& ensemble : ClothingEnsembles())
+        rows.push_back({QString::fromUtf8(ensemble.name), QString::fromUtf8(ensemble.resistanceText),
+                        QString::fromUtf8(ensemble.areaFactorText)});
+    // The two numeric titles are broken where a narrow column wraps them.
+    m_list = new CClothingFactorGrid({QStringLiteral(" Ensemble"), QStringLiteral("Thermal\nResistance"),
+                                      QStringLiteral("Area\nFactor")},
+                                     {30, 10, 8}, rows, this);
+    LayOut(*this, QStringLiteral("&Clothing factors for ensambles common to mining"), m_list,
+           QStringLiteral("Note: All ensembles include boots and stockings."));
+}
+
+const ClothingEnsemble& CClothingFactorDlg::Chosen() const
+{
+    return ClothingEnsembles()[CurrentIndex(m_list, ClothingEnsembles().size())];
+}
+
+CMetRateDlg::CMetRateDlg(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Select Metabolic Rate"));
+    std::vector<QStringList> rows;
+    for (const Activity& activity : Activities())
+        rows.push_back({QString::fromUtf8(activity.name), QString::fromUtf8(activity.rateText)});
+    m_list = new CClothingFactorGrid(
+        {QStringLiteral(" Activity"), QString::fromUtf8("Metabolic Heat Production\n(W/m\u00B2)")}, {22, 22}, rows,
+        this);
+    LayOut(*this, QStringLiteral("&Metabolic rates for various activities"), m_list, QString());
+}
+
+const Activity& CMetRateDlg::Chosen() const
+{
+    return Activities()[CurrentIndex(m_list, Activities().size())];
+}
