@@ -88,7 +88,8 @@ bool CKalvexBranch::SetColumnValue(ColumnId columnId, double value)
     double* member = FindInput(columnId);
     if (!member)
         return false;
-    *member = RoundDecimals(value, ColumnDecimals(columnId));
+    // Adding zero turns a typed "-0" into 0, so it never shows as "-0".
+    *member = RoundDecimals(value, ColumnDecimals(columnId)) + 0.0;
     return true;
 }
 
