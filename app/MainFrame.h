@@ -89,7 +89,8 @@ private:
     bool StorePendingEdits(COpenDocument& document, bool discardRefused);
     COpenDocument* FindOpen(const QString& path) const;
     void ArrangeIcons();
-    void ShowHelpLater();
+    // The help page of the active window.
+    QString ActiveHelpTopic() const;
     bool PrintSetup();
 
     QMdiArea* m_mdi;

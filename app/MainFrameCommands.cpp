@@ -7,6 +7,7 @@
 #include "FileDialogs.h"
 #include "GXGridView.h"
 #include "GXModal.h"
+#include "HelpWindow.h"
 #include "KalvexFrm.h"
 #include "MessageBoxes.h"
 #include "OpenDocument.h"
@@ -114,9 +115,9 @@ bool CMainFrame::RunShellCommand(int id)
         document->doc.ToggleSequenceMode();
         return true;
     case Cmd::Help:
-    case Cmd::HelpIndex:
-    case Cmd::UsingHelp:
-    case Cmd::ContextHelp: ShowHelpLater(); return true;
+    case Cmd::ContextHelp: ShowHelp(ActiveHelpTopic(), this); return true;
+    case Cmd::HelpIndex: ShowHelp(QStringLiteral("index"), this); return true;
+    case Cmd::UsingHelp: ShowHelp(QStringLiteral("using-help"), this); return true;
     default: return false;
     }
 }
@@ -134,11 +135,17 @@ void CMainFrame::ArrangeIcons()
     }
 }
 
-void CMainFrame::ShowHelpLater()
+QString CMainFrame::ActiveHelpTopic() const
 {
-    Messages::Information(this, QStringLiteral("The help pages come with a later version of Dorvan. "
-                                               "docs/ in the program's sources describes the file format and "
-                                               "the command-line program."));
+    CKalvexFrm* frame = ActiveFrame();
+    switch (frame ? frame->Kind() : ViewKind::None) {
+    case ViewKind::Branch: return QStringLiteral("branch-table");
+    case ViewKind::Results: return QStringLiteral("results-table");
+    case ViewKind::Graph: return QStringLiteral("graph");
+    case ViewKind::AirSource: return QStringLiteral("air-source-table");
+    case ViewKind::HeatSource: return QStringLiteral("heat-source-table");
+    default: return QStringLiteral("index");
+    }
 }
 
 bool CMainFrame::PrintSetup()

@@ -1,6 +1,7 @@
 #include "SelectBranchDlg.h"
 
 #include "GXModal.h"
+#include "HelpWindow.h"
 
 #include <QDialogButtonBox>
 #include <QListWidget>
@@ -19,7 +20,9 @@ CSelectBranchDlg::CSelectBranchDlg(const std::vector<std::string>& texts, int in
         m_list->setCurrentRow(-1);
     m_list->setMinimumWidth(m_list->fontMetrics().averageCharWidth() * 40);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    auto* buttons =
+        new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
+    connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { ShowHelp(QStringLiteral("select-branch"), this); });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_list, &QListWidget::itemDoubleClicked, this, &QDialog::accept);

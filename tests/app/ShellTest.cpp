@@ -5,6 +5,7 @@
 #include "BranchTableView.h"
 #include "ColumnIds.h"
 #include "DorvanApp.h"
+#include "HelpWindow.h"
 #include "KalvexDoc.h"
 #include "KalvexFrm.h"
 #include "OpenDocument.h"
@@ -271,4 +272,28 @@ TEST_F(Shell, GraphsTwiceActivatesOneGraphWindowWithItsOwnMenu)
     Command(Cmd::ViewGraphs);
     EXPECT_EQ(Frame(), graph);
     EXPECT_EQ(main->Frames().size(), 2);
+}
+
+TEST_F(Shell, F1OpensThePageOfTheActiveWindow)
+{
+    Press(Qt::Key_F1);
+    ASSERT_NE(CHelpWindow::Existing(), nullptr);
+    EXPECT_EQ(CHelpWindow::Existing()->CurrentTopic(), "branch-table");
+    Command(Cmd::ViewResultsTable);
+    Press(Qt::Key_F1, Qt::ShiftModifier);
+    EXPECT_EQ(CHelpWindow::Existing()->CurrentTopic(), "results-table");
+    Command(Cmd::ViewGraphs);
+    Press(Qt::Key_F1);
+    EXPECT_EQ(CHelpWindow::Existing()->CurrentTopic(), "graph");
+    Command(Cmd::ViewAirSourceTable);
+    Command(Cmd::Help);
+    EXPECT_EQ(CHelpWindow::Existing()->CurrentTopic(), "air-source-table");
+    Command(Cmd::ViewHeatSourceTable);
+    Command(Cmd::Help);
+    EXPECT_EQ(CHelpWindow::Existing()->CurrentTopic(), "heat-source-table");
+    Command(Cmd::UsingHelp);
+    EXPECT_EQ(CHelpWindow::Existing()->CurrentTopic(), "using-help");
+    Command(Cmd::HelpIndex);
+    EXPECT_EQ(CHelpWindow::Existing()->CurrentTopic(), "index");
+    CHelpWindow::Existing()->close();
 }

@@ -1,5 +1,6 @@
 #include "GridPageSetupDlg.h"
 
+#include "HelpWindow.h"
 #include "MarginText.h"
 #include "MessageBoxes.h"
 
@@ -54,7 +55,9 @@ CGridPageSetupDlg::CGridPageSetupDlg(CGridProperties& properties, int dpi, QWidg
         optionBox->addWidget(m_options[i]);
     }
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    auto* buttons =
+        new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
+    connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { ShowHelp(QStringLiteral("page-setup"), this); });
     connect(buttons, &QDialogButtonBox::accepted, this, &CGridPageSetupDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
