@@ -10,6 +10,10 @@
 
 #include <deque>
 #include <functional>
+#include <ostream>
+
+// Readable texts in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 class QAbstractButton;
 class QLineEdit;
