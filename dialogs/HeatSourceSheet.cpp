@@ -1,6 +1,7 @@
 #include "HeatSourceSheet.h"
 
 #include "ColumnCatalogue.h"
+#include "ListColumnWidth.h"
 #include "MessageBoxes.h"
 #include "PageSheet.h"
 
@@ -30,7 +31,7 @@ CHeatListGrid::CHeatListGrid(const HeatPageDef& page, QWidget* parent) : CGXList
         const ColumnId column = page.columns[static_cast<std::size_t>(col - 1)];
         SetColumnAlignment(col, ColumnAlignment(column) == HAlign::Right ? Qt::AlignRight : Qt::AlignLeft);
         if (col < static_cast<int>(count))
-            SetColCharWidth(col, col == 1 ? 8 : 11);
+            SetColWidth(col, ListColumnWidth(*this, col == 1 ? 8 : 11, {titles[col - 1]}));
     }
     SetStretchLastColumn(true);
     SetSelectionKinds(true, true, false, false);

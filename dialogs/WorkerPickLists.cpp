@@ -1,5 +1,7 @@
 #include "WorkerPickLists.h"
 
+#include "ListColumnWidth.h"
+
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -43,13 +45,16 @@ CClothingFactorGrid::CClothingFactorGrid(const QStringList& titles, const std::v
     int width = 0;
     for (std::size_t i = 0; i < charWidths.size(); ++i) {
         const int col = static_cast<int>(i) + 1;
-        SetColCharWidth(col, charWidths[i]);
+        QStringList texts{titles.value(col - 1)};
+        for (const QStringList& row : rows)
+            texts << row.value(col - 1);
+        SetColWidth(col, ListColumnWidth(*this, charWidths[i], texts));
         if (col > 1)
             SetColumnAlignment(col, Qt::AlignHCenter);
         width += GetColWidth(col);
     }
     SetRows(rows);
-    setMinimumWidth(width + 24);
+    setMinimumWidth(width + 32);
     setMinimumHeight(GetStoredRowHeight(0) + static_cast<int>(rows.size()) * GetDefaultRowHeight() + 8);
 }
 
