@@ -292,4 +292,55 @@ TEST_F(HeatSources, ListsShowTitlesWithUnitsAndTheSourcesOfTheirKind)
     }));
 }
 
+TEST_F(HeatSources, TabAndEnterMoveThroughTheCellsWithoutClosingTheSheet)
+{
+    AddSource(CHeatSource::Spot, 10);
+    AddSource(CHeatSource::Spot, 20);
+    const bool stored = Run([](CHeatSourceSheet& sheet) {
+        CHeatSourcePage* page = sheet.Page(CHeatSource::Spot);
+        CGXListGrid* list = page->List();
+        int row = 0;
+        int col = 0;
+        list->SetCurrentCell(1, 4);
+        list->TableView()->setFocus();
+        Press(QApplication::focusWidget(), Qt::Key_Tab);  // last column: on to the next row
+        list->GetCurrentCell(row, col);
+        EXPECT_EQ(row, 2);
+        EXPECT_EQ(col, 1);
+        TypeAtFocus("30");
+        Press(QApplication::focusWidget(), Qt::Key_Return);  // stores and moves right
+        list->GetCurrentCell(row, col);
+        EXPECT_EQ(col, 2);
+        EXPECT_TRUE(sheet.isVisible());
+        list->SetCurrentCell(2, 4);
+        Press(QApplication::focusWidget(), Qt::Key_Tab);  // the last cell: on to the next control
+        EXPECT_FALSE(list->isAncestorOf(QApplication::focusWidget()));
+        Click(sheet.OkButton());
+    });
+    EXPECT_TRUE(stored);
+    ASSERT_EQ(Branch().HeatSourceCount(), 2);
+    EXPECT_EQ(Branch().HeatSourceAt(1).location, 30);
+}
+
+TEST_F(HeatSources, PastedCellsAreCheckedOneByOne)
+{
+    AddSource(CHeatSource::Spot, 10);
+    AddSource(CHeatSource::Spot, 20);
+    const bool stored = Run([this](CHeatSourceSheet& sheet) {
+        CGXListGrid* list = sheet.Page(CHeatSource::Spot)->List();
+        list->SetCurrentCell(1, 2);
+        // A block of two rows: the second row's number is refused.
+        EXPECT_FALSE(list->PasteText(QStringLiteral("1.5\t-2\r\n1e999\t3\r\n")));
+        EXPECT_EQ(warnings, QStringList{kEnterNumberText});
+        EXPECT_EQ(list->GetCellText(1, 2), "1.50");
+        EXPECT_EQ(list->GetCellText(1, 3), "-2.00");
+        EXPECT_EQ(list->GetCellText(2, 2), "0.00");
+        Click(sheet.OkButton());
+    });
+    EXPECT_TRUE(stored);
+    EXPECT_EQ(Branch().HeatSourceAt(0).sensibleHeat(), 1.5);
+    EXPECT_EQ(Branch().HeatSourceAt(0).latentHeat(), -2);
+    EXPECT_EQ(Branch().HeatSourceAt(1).sensibleHeat(), 0);
+}
+
 }  // namespace
