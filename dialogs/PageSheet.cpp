@@ -1,5 +1,6 @@
 #include "PageSheet.h"
 
+#include <QKeyEvent>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -68,4 +69,23 @@ void CPageSheet::OnTabChanged(int index)
     m_current = index;
     if (m_shown)
         m_shown(index);
+}
+
+void CPageSheet::keyPressEvent(QKeyEvent* event)
+{
+    const bool control = event->modifiers() & Qt::ControlModifier;
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    int step = 0;
+    if (control && (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab))
+        step = shift || event->key() == Qt::Key_Backtab ? -1 : 1;
+    else if (control && event->key() == Qt::Key_PageDown)
+        step = 1;
+    else if (control && event->key() == Qt::Key_PageUp)
+        step = -1;
+    if (step == 0 || PageCount() < 2) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    SwitchTo((m_current + step + PageCount()) % PageCount());
+    event->accept();
 }

@@ -31,6 +31,11 @@ public:
     // The page shown checks itself (OK); false when it refused.
     bool LeaveCurrent();
 
+protected:
+    // Ctrl+Tab and Ctrl+Page Down to the next page, with Shift or Page Up
+    // to the previous one, as in any tabbed dialog.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void OnTabChanged(int index);
 

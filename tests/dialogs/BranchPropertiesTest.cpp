@@ -241,4 +241,24 @@ TEST_F(BranchProperties, ChecksOfUnvisitedPagesDoNotRun)
     EXPECT_EQ(Branch().perimeter, 1);
 }
 
+TEST_F(BranchProperties, CtrlTabSwitchesPagesWhenThePageLetsGo)
+{
+    EXPECT_FALSE(Run([this](CBranchPropertySheet& sheet) {
+        Press(sheet.FieldFor(Col::Name), Qt::Key_Tab, Qt::ControlModifier);
+        EXPECT_EQ(sheet.Sheet()->CurrentPage(), kAirwayPage);
+        EXPECT_EQ(Focus(), sheet.FieldFor(Col::Length));
+        Type(sheet.FieldFor(Col::Wetness), "1.5");
+        ExpectMessage();
+        Press(Focus(), Qt::Key_PageUp, Qt::ControlModifier);
+        EXPECT_EQ(sheet.Sheet()->CurrentPage(), kAirwayPage);
+        EXPECT_EQ(Focus(), sheet.FieldFor(Col::Wetness));
+        Type(sheet.FieldFor(Col::Wetness), "0.5");
+        Press(Focus(), Qt::Key_PageUp, Qt::ControlModifier);
+        EXPECT_EQ(sheet.Sheet()->CurrentPage(), kGeneralPage);
+        Cancel(sheet);
+    }));
+    EXPECT_EQ(messages, QStringList{"Enter a number between 0 and 1."});
+    EXPECT_EQ(Branch().wetness, 0);
+}
+
 }  // namespace
