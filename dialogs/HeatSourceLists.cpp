@@ -59,7 +59,7 @@ long long ListInteger(const std::string& text)
 }
 
 // The row's text of another column, read as an integer the atof way.
-long long RowInteger(const HeatPageDef& page, const HeatRow& row, ColumnId column)
+long long RowInteger(const HeatPageDef& page, const HeatListRow& row, ColumnId column)
 {
     for (std::size_t i = 0; i < page.columns.size(); ++i)
         if (page.columns[i] == column)
@@ -112,9 +112,9 @@ const std::array<HeatPageDef, 4>& HeatPages()
     return pages;
 }
 
-HeatRow HeatRowTexts(const HeatPageDef& page, const CHeatSource& source)
+HeatListRow HeatRowTexts(const HeatPageDef& page, const CHeatSource& source)
 {
-    HeatRow row;
+    HeatListRow row;
     for (ColumnId column : page.columns) {
         std::string text;
         source.GetColumnText(column, text);
@@ -123,7 +123,7 @@ HeatRow HeatRowTexts(const HeatPageDef& page, const CHeatSource& source)
     return row;
 }
 
-std::string CheckHeatCell(const HeatPageDef& page, int col, std::string& text, const HeatRow& row,
+std::string CheckHeatCell(const HeatPageDef& page, int col, std::string& text, const HeatListRow& row,
                           long long branchLength)
 {
     if (col < 1 || col > static_cast<int>(page.columns.size()))
@@ -184,7 +184,7 @@ std::vector<CHeatSource> RebuildHeatSources(const HeatSheetContents& contents)
             continue;
         }
         const HeatPageDef& def = HeatPages()[p];
-        for (HeatRow texts : page.rows) {
+        for (HeatListRow texts : page.rows) {
             texts.resize(def.columns.size());  // a full row, whatever the list held
             list.emplace_back(def.kind, texts);
         }

@@ -21,23 +21,23 @@ struct HeatPageDef {
 // Spot, Electric, Diesel, Linear.
 const std::array<HeatPageDef, 4>& HeatPages();
 
-using HeatRow = std::vector<std::string>;
+using HeatListRow = std::vector<std::string>;
 
 // The value texts of a source in the page's columns.
-HeatRow HeatRowTexts(const HeatPageDef& page, const CHeatSource& source);
+HeatListRow HeatRowTexts(const HeatPageDef& page, const CHeatSource& source);
 
 // Checks the text of list column `col` (from 1) of a row when the user
 // leaves the cell; `row` holds the row's other texts (the column's own
 // entry is not read). Returns the refusal text, empty when accepted; an
 // accepted number may be rewritten into the list's format.
-std::string CheckHeatCell(const HeatPageDef& page, int col, std::string& text, const HeatRow& row,
+std::string CheckHeatCell(const HeatPageDef& page, int col, std::string& text, const HeatListRow& row,
                           long long branchLength);
 
 // What one page holds while the sheet is open.
 struct HeatPageContents {
     std::vector<CHeatSource> original;  // the branch's sources of the kind, in order
     bool shown = false;
-    std::vector<HeatRow> rows;  // the list, once shown
+    std::vector<HeatListRow> rows;  // the list, once shown
 };
 
 struct HeatSheetContents {

@@ -98,7 +98,7 @@ void CHeatSourcePage::CollectRows()
         return;
     m_contents.rows.clear();
     for (int row = 1; row <= m_list->GetRowCount(); ++row) {
-        HeatRow texts;
+        HeatListRow texts;
         for (const QString& text : m_list->GetRowTexts(row))
             texts.push_back(text.toStdString());
         m_contents.rows.push_back(std::move(texts));
@@ -107,7 +107,7 @@ void CHeatSourcePage::CollectRows()
 
 bool CHeatSourcePage::CheckCell(int row, int col, QString& text)
 {
-    HeatRow rowTexts;
+    HeatListRow rowTexts;
     for (const QString& cell : m_list->GetRowTexts(row))
         rowTexts.push_back(cell.toStdString());
     std::string checked = text.toStdString();

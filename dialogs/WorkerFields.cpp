@@ -66,9 +66,9 @@ const std::array<ClothingEnsemble, 6>& ClothingEnsembles()
     return table;
 }
 
-const std::array<Activity, 10>& Activities()
+const std::array<WorkerActivity, 10>& Activities()
 {
-    static const std::array<Activity, 10> table{{
+    static const std::array<WorkerActivity, 10> table{{
         {" Sleeping", "40", 40},
         {" Seated", "59", 59},
         {" Standing but relaxed", "70", 70},

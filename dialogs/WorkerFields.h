@@ -38,11 +38,11 @@ struct ClothingEnsemble {
     double areaFactor;
 };
 
-struct Activity {
+struct WorkerActivity {
     const char* name;
     const char* rateText;
     int rate;
 };
 
 const std::array<ClothingEnsemble, 6>& ClothingEnsembles();
-const std::array<Activity, 10>& Activities();
+const std::array<WorkerActivity, 10>& Activities();

@@ -82,7 +82,7 @@ CMetRateDlg::CMetRateDlg(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Select Metabolic Rate"));
     std::vector<QStringList> rows;
-    for (const Activity& activity : Activities())
+    for (const WorkerActivity& activity : Activities())
         rows.push_back({QString::fromUtf8(activity.name), QString::fromUtf8(activity.rateText)});
     m_list = new CClothingFactorGrid(
         {QStringLiteral(" Activity"), QString::fromUtf8("Metabolic Heat Production\n(W/m\u00B2)")}, {22, 22}, rows,
@@ -90,7 +90,7 @@ CMetRateDlg::CMetRateDlg(QWidget* parent) : QDialog(parent)
     LayOut(*this, QStringLiteral("&Metabolic rates for various activities"), m_list, QString());
 }
 
-const Activity& CMetRateDlg::Chosen() const
+const WorkerActivity& CMetRateDlg::Chosen() const
 {
     return Activities()[CurrentIndex(m_list, Activities().size())];
 }

@@ -37,7 +37,7 @@ public:
     explicit CMetRateDlg(QWidget* parent = nullptr);
     CClothingFactorGrid* List() const { return m_list; }
     // The activity of the current row.
-    const Activity& Chosen() const;
+    const WorkerActivity& Chosen() const;
 
 private:
     CClothingFactorGrid* m_list;

@@ -10,7 +10,7 @@ const HeatPageDef& Spot() { return HeatPages()[CHeatSource::Spot]; }
 const HeatPageDef& Diesel() { return HeatPages()[CHeatSource::Diesel]; }
 const HeatPageDef& Linear() { return HeatPages()[CHeatSource::Linear]; }
 
-std::string Check(const HeatPageDef& page, int col, std::string text, const HeatRow& row = {},
+std::string Check(const HeatPageDef& page, int col, std::string text, const HeatListRow& row = {},
                   std::string* rewritten = nullptr)
 {
     std::string message = CheckHeatCell(page, col, text, row, 500);
@@ -33,7 +33,7 @@ TEST(HeatCellCheck, LocationsAreWholeMetresInsideTheBranch)
 
 TEST(HeatCellCheck, LinearSourcesEndInsideTheBranch)
 {
-    const HeatRow row{"400", "100", "0.00", "0.00", ""};
+    const HeatListRow row{"400", "100", "0.00", "0.00", ""};
     EXPECT_EQ(Check(Linear(), 2, "100", row), "");
     EXPECT_EQ(Check(Linear(), 2, "101", row),
               "Length plus location must be less than or equal to the length of the branch, which is currently 500 m.");

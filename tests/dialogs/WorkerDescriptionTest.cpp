@@ -164,6 +164,9 @@ TEST_F(WorkerDescription, PickListsShowTheirTablesAndTabLeavesThem)
     CMetRateDlg rates;
     ASSERT_EQ(rates.List()->GetRowCount(), 10);
     EXPECT_EQ(rates.List()->GetRowTexts(7), (QStringList{" Manual work - very light", "95"}));
+    EXPECT_EQ(rates.List()->GetValueRowCol(0, 1), " Activity");
+    EXPECT_EQ(rates.List()->GetValueRowCol(0, 2), QString::fromUtf8("Metabolic Heat Production\n(W/m\u00B2)"));
+    EXPECT_EQ(list->GetValueRowCol(0, 1), " Ensemble");
     Show(rates);
     rates.List()->TableView()->setFocus();
     Press(rates.List()->TableView(), Qt::Key_Tab);
