@@ -40,7 +40,10 @@ TEST(Examples, CommittedFilesAreWhatTheGeneratorMakes)
         std::vector<std::string> messages;
         EXPECT_TRUE(RunExample(doc, messages)) << example.fileName << ": " << (messages.empty() ? "" : messages[0]);
         EXPECT_EQ(WriteDocumentBytes(doc), ExampleFile(example.fileName))
-            << example.fileName << " is out of date: run dorvan-make-examples examples";
+            << example.fileName
+            << " is no longer what the program makes of it: a changed example is a changed result. Find "
+               "the change in the calculation or the file format and explain it; do not regenerate the "
+               "file to make this test pass.";
     }
 }
 

@@ -132,6 +132,14 @@ TEST(HeatSources, LinearSourceSharesItsHeatByLength)
     }
     EXPECT_NEAR(sensibleSum, 30000.0, 1e-9);
     EXPECT_EQ(messages, 1);
+
+    // Intervals that start between tenths of a metre: the share is measured
+    // from the interval's own start, not from its rounded bound.
+    CHeatSource along = Linear(0.0, 100.0, 30.0, 6.0);
+    ASSERT_TRUE(AppliesTo(along, 12.34, 10.0));
+    EXPECT_NEAR(along.fractionInInterval, 0.1, 1e-12);
+    ASSERT_TRUE(AppliesTo(along, 95.06, 10.0));  // ends with the source at 100 m
+    EXPECT_NEAR(along.fractionInInterval, 0.0494, 1e-12);
 }
 
 TEST(HeatSources, ShortLinearSourceActsWithoutMessage)

@@ -87,8 +87,11 @@ TEST(Mixing, MassFlowFloor)
 TEST(Mixing, DeletedSourcesArePurged)
 {
     MixingDoc m;
+    // Stale ids alone and side by side, at both ends and between live ones.
     const std::uint16_t gone = 99;
-    m.fed().SetSourceBranchIds({gone, m.doc.BranchAt(0).branchId, gone, m.doc.BranchAt(1).branchId});
+    const std::uint16_t alsoGone = 98;
+    m.fed().SetSourceBranchIds(
+        {gone, alsoGone, m.doc.BranchAt(0).branchId, gone, alsoGone, m.doc.BranchAt(1).branchId, gone});
     EXPECT_FALSE(PurgeSourceBranches(m.doc, m.fed()));
     EXPECT_EQ(m.fed().SourceBranchIds(),
               (std::vector<std::uint16_t>{m.doc.BranchAt(0).branchId, m.doc.BranchAt(1).branchId}));

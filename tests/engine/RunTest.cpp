@@ -195,6 +195,13 @@ TEST(Run, SequenceFeedsBranchesFromEarlierOutlets)
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(view.updates, 1);
     doc.RemoveView(&view);
+
+    // So its own intake is checked before the run, source list or not.
+    first.intakePressure = 0;
+    ui.dataErrors.clear();
+    EXPECT_FALSE(ExecuteSequence(doc, ui));
+    ASSERT_EQ(ui.dataErrors.size(), 1u);
+    EXPECT_EQ(ui.dataErrors[0], std::vector<std::string>{"1 - Sample: Intake pressure must be greater than zero."});
 }
 
 TEST(Run, SequenceKeepsTheShownBranches)

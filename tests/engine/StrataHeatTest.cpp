@@ -127,6 +127,19 @@ TEST(StrataHeat, CondensationOnColdRockUsesTheWholePerimeter)
     EXPECT_EQ(calc.condensationReported, 1);
     ASSERT_EQ(calc.messages.size(), 1u);
     EXPECT_EQ(calc.messages[0], "Condensation begins at 0 m");
+    // Over the whole perimeter: both heats are the wet surface's, whatever
+    // share of the rock is wet.
+    const double h = calc.heatTransferCoefficient;
+    const double ts = calc.surfaceTemperature;
+    EXPECT_NEAR(calc.strataSensibleHeat, (ts - 30.0) * h * 14.0 * 20.0, 1e-3);
+    EXPECT_LT(calc.strataSensibleHeat, 0.0);
+    branch.wetness = 0.4;
+    CClimCalc partlyWet;
+    partlyWet.Initialise(branch);
+    partlyWet.stepLength = 20.0;
+    partlyWet.StrataHeat(0.0);
+    EXPECT_DOUBLE_EQ(partlyWet.strataSensibleHeat, calc.strataSensibleHeat);
+    EXPECT_DOUBLE_EQ(partlyWet.strataLatentHeat, calc.strataLatentHeat);
 
     // Still condensing: no second begin message.
     calc.StrataHeat(20.0);

@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <functional>
 #include <limits>
 #include <string>
 #include <vector>
@@ -76,55 +79,175 @@ TEST(Validation, EqualityPassesEveryCheck)
     EXPECT_TRUE(Errors(narrow).empty());
 }
 
-TEST(Validation, ValuesNoInputFieldAcceptsAreRefusedAfterTheFourChecks)
-{
-    struct Case {
-        double CKalvexBranch::*member;
-        double value;
-        const char* text;
-    };
-    const Case cases[] = {
-        {&CKalvexBranch::outputInterval, 0, "Output interval must be between 2 and 4000 m."},
-        {&CKalvexBranch::outputInterval, 1, "Output interval must be between 2 and 4000 m."},
-        {&CKalvexBranch::area, 0, "Area must be greater than 0 and at most 1000 m\u00B2."},
-        {&CKalvexBranch::area, -4, "Area must be greater than 0 and at most 1000 m\u00B2."},
-        {&CKalvexBranch::intakeQuantity, 0, "Quantity must be between 0.1 and 10,000 m\u00B3/s."},
-        {&CKalvexBranch::geothermalStep, 0, "Geothermal step must be between 1 and 1000 m/\u00B0C."},
-        {&CKalvexBranch::frictionFactor, -0.01, "Friction factor must be between 0 and 1 kg/m\u00B3."},
-        {&CKalvexBranch::wetness, 1.5, "Wetness must be between 0 and 1."},
-        {&CKalvexBranch::ageIn, -1, "Age at inlet must be between 0 and 36,500 days."},
-        {&CKalvexBranch::ageOut, kNaN, "Age at outlet must be between 0 and 36,500 days."},
-        {&CKalvexBranch::depthIn, -3, "Depth at inlet must be between 0 and 20,000 m."},
-        {&CKalvexBranch::intakePressure, 0, "Pressure must be between 40 and 300 kPa."},
-        {&CKalvexBranch::intakeDryBulb, kNaN, "Dry bulb must be between 0 and 120 \u00B0C."},
-        {&CKalvexBranch::vrtIn, -5, "VRT at inlet must be between 0 and 1000 \u00B0C."},
-        {&CKalvexBranch::rockConductivity, 0, "Conductivity must be between 0.001 and 500 W/m\u00B0C."},
-        {&CKalvexBranch::rockDiffusivity, kNaN,
-         "Diffusivity must be between 0.001 and 50 m\u00B2/s \u00D7 10^-6."},
-    };
-    for (const Case& c : cases) {
-        CKalvexBranch branch;
-        branch.*(c.member) = c.value;
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(Errors(branch), std::vector<std::string>{c.text});
-    }
+namespace {
 
-    // A perimeter of 0 fails the fourth check first, then its own range.
+// One checked range: the message its check gives and the errors of the
+// default branch (or document) with the value set.
+struct RangeCase {
+    const char* text;
+    double low, high;
+    bool lowExcluded;
+    std::function<std::vector<std::string>(double)> errorsAt;
+};
+
+std::function<std::vector<std::string>(double)> BranchValue(double CKalvexBranch::*member, bool mixed = false)
+{
+    return [member, mixed](double value) {
+        CKalvexBranch branch;
+        branch.SetSourceBranchIds(mixed ? std::vector<std::uint16_t>{7} : std::vector<std::uint16_t>{});
+        branch.*member = value;
+        return Errors(branch, -1, mixed);
+    };
+}
+
+std::function<std::vector<std::string>(double)> SourceValue(CHeatSource::Kind kind,
+                                                            void (*set)(CHeatSource&, double))
+{
+    return [kind, set](double value) {
+        CKalvexBranch branch;
+        CHeatSource source;
+        source.kind = kind;
+        set(source, value);
+        branch.AddHeatSource(source);
+        return Errors(branch);
+    };
+}
+
+std::function<std::vector<std::string>(double)> FanValue(double CFanReg::*member)
+{
+    return [member](double value) {
+        CKalvexBranch branch;
+        branch.fanReg.*member = value;
+        return Errors(branch);
+    };
+}
+
+std::function<std::vector<std::string>(double)> WorkerValue(double CKalvexDoc::*member)
+{
+    return [member](double value) {
+        CKalvexDoc doc;
+        doc.OnNewDocument();
+        doc.*member = value;
+        std::vector<std::string> errors;
+        ValidateWorker(doc, errors);
+        return errors;
+    };
+}
+
+void SetLocation(CHeatSource& s, double v) { s.location = v; }
+void SetSlot3(CHeatSource& s, double v) { s.length() = v; }
+void SetSlot4(CHeatSource& s, double v) { s.sensibleHeat() = v; }
+void SetSlot5(CHeatSource& s, double v) { s.latentHeat() = v; }
+
+bool Holds(const std::vector<std::string>& errors, const std::string& text)
+{
+    return std::find(errors.begin(), errors.end(), text) != errors.end();
+}
+
+}  // namespace
+
+TEST(Validation, EveryRangeAtBothEnds)
+{
+    using B = CKalvexBranch;
+    const std::string src = "Heat source 1: ";
+    const std::string spotHeat = src + "sensible heat must be between -10,000 and 10,000 kW.";
+    const std::string spotLatent = src + "latent heat must be between -10,000 and 10,000 kW.";
+    const std::string power = src + "power must be between 0 and 10,000 kW.";
+    const std::string use = src + "utilization must be between 0 and 100 %.";
+    const std::string water = src + "water/fuel ratio must be between 0 and 100 l / l.";
+    const std::string location = src + "location must be a number not less than 0 m.";
+    const std::string length = src + "length must be a number not less than 0 m.";
+    const RangeCase cases[] = {
+        {"Output interval must be between 2 and 4000 m.", 2, 4000, false, BranchValue(&B::outputInterval)},
+        {"Length must be between 2 and 4000 m.", 2, 4000, false, BranchValue(&B::length)},
+        {"Depth at inlet must be between 0 and 20,000 m.", 0, 20000, false, BranchValue(&B::depthIn)},
+        {"Depth at outlet must be between 0 and 20,000 m.", 0, 20000, false, BranchValue(&B::depthOut)},
+        {"Area must be greater than 0 and at most 1000 m\u00B2.", 0, 1000, true, BranchValue(&B::area)},
+        {"Perimeter must be greater than 0 and at most 1000 m.", 0, 1000, true, BranchValue(&B::perimeter)},
+        {"Friction factor must be between 0 and 1 kg/m\u00B3.", 0, 1, false, BranchValue(&B::frictionFactor)},
+        {"Wetness must be between 0 and 1.", 0, 1, false, BranchValue(&B::wetness)},
+        {"Age at inlet must be between 0 and 36,500 days.", 0, 36500, false, BranchValue(&B::ageIn)},
+        {"Age at outlet must be between 0 and 36,500 days.", 0, 36500, false, BranchValue(&B::ageOut)},
+        {"Quantity must be between 0.1 and 10,000 m\u00B3/s.", 0.1, 10000, false, BranchValue(&B::intakeQuantity)},
+        {"Pressure must be between 40 and 300 kPa.", 40, 300, false, BranchValue(&B::intakePressure)},
+        {"Dry bulb must be between 0 and 120 \u00B0C.", 0, 120, false, BranchValue(&B::intakeDryBulb)},
+        {"Wet bulb must be between 0 and 100 \u00B0C.", 0, 100, false, BranchValue(&B::intakeWetBulb)},
+        {"Additional air quantity must be between 0 and 100 m\u00B3/s.", 0, 100, false,
+         BranchValue(&B::addedQuantity, true)},
+        {"Additional air dry bulb must be between 0 and 120 \u00B0C.", 0, 120, false,
+         BranchValue(&B::addedDryBulb, true)},
+        {"Additional air wet bulb must be between 0 and 100 \u00B0C.", 0, 100, false,
+         BranchValue(&B::addedWetBulb, true)},
+        {"VRT at inlet must be between 0 and 1000 \u00B0C.", 0, 1000, false, BranchValue(&B::vrtIn)},
+        {"Geothermal step must be between 1 and 1000 m/\u00B0C.", 1, 1000, false, BranchValue(&B::geothermalStep)},
+        {"Conductivity must be between 0.001 and 500 W/m\u00B0C.", 0.001, 500, false,
+         BranchValue(&B::rockConductivity)},
+        {"Diffusivity must be between 0.001 and 50 m\u00B2/s \u00D7 10^-6.", 0.001, 50, false,
+         BranchValue(&B::rockDiffusivity)},
+        {location.c_str(), 0, 1e9, false, SourceValue(CHeatSource::Spot, SetLocation)},
+        {location.c_str(), 0, 1e9, false, SourceValue(CHeatSource::Diesel, SetLocation)},
+        {length.c_str(), 0, 1e9, false, SourceValue(CHeatSource::Linear, SetSlot3)},
+        {spotHeat.c_str(), -10000, 10000, false, SourceValue(CHeatSource::Spot, SetSlot4)},
+        {spotLatent.c_str(), -10000, 10000, false, SourceValue(CHeatSource::Spot, SetSlot5)},
+        {spotHeat.c_str(), -10000, 10000, false, SourceValue(CHeatSource::Linear, SetSlot4)},
+        {spotLatent.c_str(), -10000, 10000, false, SourceValue(CHeatSource::Linear, SetSlot5)},
+        {power.c_str(), 0, 10000, false, SourceValue(CHeatSource::Electric, SetSlot4)},
+        {use.c_str(), 0, 100, false, SourceValue(CHeatSource::Electric, SetSlot5)},
+        {power.c_str(), 0, 10000, false, SourceValue(CHeatSource::Diesel, SetSlot4)},
+        {use.c_str(), 0, 100, false, SourceValue(CHeatSource::Diesel, SetSlot5)},
+        {water.c_str(), 0, 100, false, SourceValue(CHeatSource::Diesel, SetSlot3)},
+        {"Fan/regulator distance from intake must be a number not less than 0 m.", 0, 1e9, false,
+         FanValue(&CFanReg::location)},
+        {"Fan/regulator pressure gain/loss must be between -20 and 20 kPa.", -20, 20, false,
+         FanValue(&CFanReg::pressureChange)},
+        {"Fan/regulator sensible heat load must be between 0 and 5000 kW.", 0, 5000, false,
+         FanValue(&CFanReg::sensibleHeat)},
+        {"Metabolic rate must be between 40 and 400 W/m\u00B2.", 40, 400, false,
+         WorkerValue(&CKalvexDoc::metabolicRate)},
+        {"Clothing thermal resistance must be between 0 and 0.5 \u00B0Cm\u00B2/W.", 0, 0.5, false,
+         WorkerValue(&CKalvexDoc::clothingResistance)},
+        {"Clothing area factor must be between 1 and 2.", 1, 2, false, WorkerValue(&CKalvexDoc::areaFactor)},
+        {"Vapour permeability must be between 0.1 and 1.", 0.1, 1, false,
+         WorkerValue(&CKalvexDoc::vapourPermeability)},
+        {"Body view factor must be between 0.6 and 0.9.", 0.6, 0.9, false, WorkerValue(&CKalvexDoc::bodyViewFactor)},
+    };
+    constexpr double kInf = std::numeric_limits<double>::infinity();
+    for (const RangeCase& c : cases) {
+        SCOPED_TRACE(c.text);
+        const double insideLow = c.lowExcluded ? std::nextafter(c.low, kInf) : c.low;
+        const double outsideLow = c.lowExcluded ? c.low : std::nextafter(c.low, -kInf);
+        EXPECT_FALSE(Holds(c.errorsAt(insideLow), c.text)) << insideLow;
+        EXPECT_FALSE(Holds(c.errorsAt(c.high), c.text)) << c.high;
+        EXPECT_TRUE(Holds(c.errorsAt(outsideLow), c.text)) << outsideLow;
+        EXPECT_TRUE(Holds(c.errorsAt(std::nextafter(c.high, kInf)), c.text)) << c.high;
+        EXPECT_TRUE(Holds(c.errorsAt(kNaN), c.text)) << "NaN";
+    }
+}
+
+TEST(Validation, EachKindChecksOnlyItsOwnInputs)
+{
+    // A slot one kind does not use may hold anything: the electric source
+    // has no water/fuel ratio, the spot source no length.
+    const CHeatSource::Kind kinds[] = {CHeatSource::Spot, CHeatSource::Electric};
+    for (CHeatSource::Kind kind : kinds) {
+        CKalvexBranch branch;
+        CHeatSource source;
+        source.kind = kind;
+        source.length() = -1;
+        branch.AddHeatSource(source);
+        EXPECT_TRUE(Errors(branch).empty()) << int(kind);
+    }
+    // The four basic checks come first, each in its own message.
     CKalvexBranch flat;
     flat.perimeter = 0;
     EXPECT_EQ(Errors(flat),
               (std::vector<std::string>{kPerimeterText, "Perimeter must be greater than 0 and at most 1000 m."}));
-    flat.perimeter = 1200;
-    EXPECT_EQ(Errors(flat), std::vector<std::string>{"Perimeter must be greater than 0 and at most 1000 m."});
-
-    // Length 0 fails the interval check first, then its own range.
     CKalvexBranch empty;
     empty.length = 0;
     EXPECT_EQ(Errors(empty), (std::vector<std::string>{kIntervalText, "Length must be between 2 and 4000 m."}));
     CKalvexBranch unknown;
     unknown.length = kNaN;
-    EXPECT_EQ(Errors(unknown, 2),
-              std::vector<std::string>{"3 - Sample: Length must be between 2 and 4000 m."});
+    EXPECT_EQ(Errors(unknown, 2), std::vector<std::string>{"3 - Sample: Length must be between 2 and 4000 m."});
 }
 
 TEST(Validation, IntakeAirThatHoldsNoUsableVapour)

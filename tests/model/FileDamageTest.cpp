@@ -182,4 +182,20 @@ TEST(FileDamage, OurGridRecordIsReadStrictly)
     EXPECT_EQ(damaged(flagsAt + 1, 0x08).message, "Unexpected file format.");   // undefined flag
     EXPECT_EQ(damaged(flagsAt + 2, 0).message, "Unexpected file format.");      // properties missing
     EXPECT_TRUE(damaged(zoomAt, 200).ok);
+
+    // Width entries in strictly ascending column order: one repeated or
+    // going back is refused.
+    doc.branchGridParam->columnWidths = {{2, 90}, {5, 80}};
+    const std::vector<std::uint8_t> widths = WriteDocumentBytes(doc);
+    const std::size_t secondColumnAt = record + 6 + 7 * 4 + 2 + 8;
+    auto column = [&](std::uint8_t value) {
+        std::vector<std::uint8_t> bytes = widths;
+        EXPECT_EQ(bytes[secondColumnAt], 5);
+        bytes[secondColumnAt] = value;
+        CKalvexDoc loaded;
+        return ReadDocumentBytes(bytes, loaded);
+    };
+    EXPECT_TRUE(column(3).ok);
+    EXPECT_EQ(column(2).message, "Unexpected file format.");
+    EXPECT_EQ(column(1).message, "Unexpected file format.");
 }

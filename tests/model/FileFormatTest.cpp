@@ -79,41 +79,94 @@ TEST(FileFormat, HeatSourceAndResultRecords)
     doc.InsertNewBranch(0);
     CKalvexBranch& branch = doc.BranchAt(0);
     branch.name = "B";
+    branch.description = "D";
+    // Every double different, so that two swapped members show.
+    branch.outputInterval = 101;
+    branch.length = 102;
+    branch.depthIn = 103;
+    branch.depthOut = 104;
+    branch.area = 105;
+    branch.perimeter = 106;
+    branch.frictionFactor = 107;
+    branch.wetness = 108;
+    branch.ageIn = 109;
+    branch.ageOut = 110;
+    branch.intakeQuantity = 111;
+    branch.intakePressure = 112;
+    branch.intakeDryBulb = 113;
+    branch.intakeWetBulb = 114;
+    branch.vrtIn = 115;
+    branch.geothermalStep = 116;
+    branch.rockConductivity = 117;
+    branch.rockDiffusivity = 118;
+    branch.addedDryBulb = 119;
+    branch.addedWetBulb = 120;
+    branch.addedQuantity = 121;
+    branch.outletDryBulb = 122;
+    branch.outletWetBulb = 123;
+    branch.outletPressure = 124;
+    branch.outletMassFlow = 125;
     branch.AddHeatSource(CHeatSource(CHeatSource::Diesel, {"120", "75", "80", "1.5", "LHD"}));
     branch.AddHeatSource(CHeatSource(CHeatSource::Electric, {"20", "30", "50", ""}));
     CResultInterval row;
-    row.distance = 10.0;
-    row.dryBulb = 25.5;
-    row.heatTransferCoeff = 7.25;
+    row.distance = 1;
+    row.dryBulb = 2;
+    row.wetBulb = 3;
+    row.pressure = 4;
+    row.density = 5;
+    row.moisture = 6;
+    row.dryWallTemp = 7;
+    row.vrt = 8;
+    row.humidity = 9;
+    row.enthalpy = 10;
+    row.sigmaHeat = 11;
+    row.meanSkinTemp = 12;
+    row.effectiveTemp = 13;
+    row.wbgt = 14;
+    row.strataLatent = 15;
+    row.strataSensible = 16;
+    row.heatTransferCoeff = 17;
     row.condensing = true;
     branch.ResultList().push_back(row);
     branch.ResultList().push_back(CResultInterval::Message("Condensation"));
     branch.fanReg.location = 50;
+    branch.fanReg.sensibleHeat = 12.5;
     branch.fanReg.pressureChange = 1.5;
     branch.fanReg.description = "Fan";
     branch.SetSourceBranchIds({7, 9});
 
     FileBytes expected;
-    expected.Word(1).Class("CKalvexBranch").Word(1).Str("B").Str("");
-    for (double v : {10.0, 100.0, 0.0, 0.0, 12.0, 14.0, 0.01, 0.0, 0.0, 0.0, 10.0, 100.0, 30.0, 20.0,
-                     40.0, 30.0, 4.0, 2.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0})
+    expected.Word(1).Class("CKalvexBranch").Word(1).Str("B").Str("D");
+    for (int v = 101; v <= 125; ++v)
         expected.Double(v);
     // Classes 1 and 3 and objects 2, 4, 5: the heat source class is number 3.
     expected.Word(2).Class("CHeatSource").Byte(2).Double(120).Double(1.5).Double(75).Double(80).Str("LHD");
     expected.Word(0x8003).Byte(1).Double(20).Double(0).Double(30).Double(50).Str("");
     // Result class is number 6, after heat source objects 4 and 5.
-    expected.Word(2).Class("CResultInterval").Double(10).Double(25.5);
-    for (int i = 0; i < 14; ++i)
-        expected.Double(0);
-    expected.Double(7.25).Byte(1).Byte(0).Str("");
+    expected.Word(2).Class("CResultInterval");
+    for (int v = 1; v <= 17; ++v)
+        expected.Double(v);
+    expected.Byte(1).Byte(0).Str("");
     expected.Word(0x8006);
     for (int i = 0; i < 17; ++i)
         expected.Double(0);
     expected.Byte(0).Byte(1).Str("Condensation");
-    expected.Double(50).Double(0).Double(1.5).Str("Fan");
+    expected.Double(50).Double(12.5).Double(1.5).Str("Fan");
     expected.Word(2).Word(7).Word(9);
     expected.DefaultColumns().Word(0).NoGridParams().DefaultTail(1);
     EXPECT_EQ(WriteDocumentBytes(doc), expected.data);
+
+    // Read back, every member lands where it came from.
+    CKalvexDoc loaded;
+    ASSERT_TRUE(ReadDocumentBytes(expected.data, loaded).ok);
+    EXPECT_EQ(WriteDocumentBytes(loaded), expected.data);
+    const CKalvexBranch& back = loaded.BranchAt(0);
+    EXPECT_EQ(back.depthOut, 104);
+    EXPECT_EQ(back.rockDiffusivity, 118);
+    EXPECT_EQ(back.outletMassFlow, 125);
+    EXPECT_EQ(back.ResultAt(0).vrt, 8);
+    EXPECT_EQ(back.ResultAt(0).heatTransferCoeff, 17);
+    EXPECT_EQ(back.fanReg.sensibleHeat, 12.5);
 }
 
 TEST(FileFormat, StringPrefixes)
@@ -165,6 +218,30 @@ TEST(FileFormat, ThirteenCurvesAreOneClassRecordAndTwelveClassNumbers)
     EXPECT_EQ(WordAt(bytes, curvesAt), 13);
     EXPECT_EQ(WordAt(bytes, curvesAt + 2), 0xFFFF);
     EXPECT_EQ(WordAt(bytes, curvesAt + 2 + 6 + 6), 0x8003);
+}
+
+TEST(FileFormat, CountsFrom0xFFFFTakeTheEscape)
+{
+    // The curve list of a new document starts after the branch count and the
+    // four column lists; its entries are null references of two bytes.
+    const std::size_t curvesAt = 2 + 44 + 38 + 14 + 16;
+    for (std::size_t count : {std::size_t{0xFFFE}, std::size_t{0xFFFF}}) {
+        NewDocument doc;
+        doc.CurveList().resize(count);
+        const std::vector<std::uint8_t> bytes = WriteDocumentBytes(doc);
+        if (count == 0xFFFE) {
+            EXPECT_EQ(WordAt(bytes, curvesAt), 0xFFFE);
+            EXPECT_EQ(bytes.size(), 195 + 2 * count);
+        } else {
+            EXPECT_EQ(WordAt(bytes, curvesAt), 0xFFFF);
+            EXPECT_EQ(WordAt(bytes, curvesAt + 2), 0xFFFF);
+            EXPECT_EQ(WordAt(bytes, curvesAt + 4), 0);
+            EXPECT_EQ(bytes.size(), 195 + 4 + 2 * count);
+        }
+        CKalvexDoc loaded;
+        ASSERT_TRUE(ReadDocumentBytes(bytes, loaded).ok) << count;
+        EXPECT_EQ(loaded.CurveList().size(), count);
+    }
 }
 
 TEST(FileFormat, CountPrefixAndBigReferenceNumbers)

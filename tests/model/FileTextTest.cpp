@@ -144,6 +144,12 @@ TEST(FileText, WideStringsFromOtherWriters)
     ASSERT_TRUE(ReadDocumentBytes(fileWithName(lone), doc).ok);
     EXPECT_EQ(doc.BranchAt(0).name, "\uFFFDx");
 
+    // Pairs at both ends of the surrogate ranges.
+    FileBytes pairs;
+    pairs.Byte(0xFF).Word(0xFFFE).Byte(4).Word(0xD800).Word(0xDC00).Word(0xDBFF).Word(0xDFFF);
+    ASSERT_TRUE(ReadDocumentBytes(fileWithName(pairs), doc).ok);
+    EXPECT_EQ(doc.BranchAt(0).name, "\U00010000\U0010FFFF");
+
     // An empty wide string, and one with the DWORD length.
     FileBytes empty;
     empty.Byte(0xFF).Word(0xFFFE).Byte(0);
