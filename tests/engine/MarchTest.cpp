@@ -174,6 +174,77 @@ TEST(March, RowsOfTheDefaultBranch)
     EXPECT_EQ(calc.messages.size(), 0u);
 }
 
+TEST(March, ResultRowShowsEachValueInItsUnitAndDecimals)
+{
+    CClimCalc c;
+    c.dryBulb = 31.23456;
+    c.wetBulb = 22.34567;
+    c.pressure = 101234.5678;
+    c.moistureContent = 0.0123456;
+    c.density = 1.23456;
+    c.relativeHumidity = 0.456789;
+    c.enthalpy = 61234.5678;
+    c.sigmaHeat = 60123.4567;
+    c.dryWallTemperature = 33.45678;
+    c.vrt = 41.56789;
+    c.meanSkinTemperature = 34.67891;
+    c.effectiveTemperature = 26.78912;
+    c.wbgt = 25.89123;
+    c.strataLatentHeat = 1234.5678;
+    c.strataSensibleHeat = -2345.6789;
+    c.heatTransferCoefficient = 7.12345;
+    c.wallCondensation = 1;
+    const CResultInterval row = MakeResultRow(c, 123.456);
+    EXPECT_EQ(row.distance, 123.456);
+    EXPECT_EQ(row.dryBulb, 31.23);
+    EXPECT_EQ(row.wetBulb, 22.35);
+    EXPECT_EQ(row.pressure, 101.235);  // kPa
+    EXPECT_EQ(row.moisture, 12.35);    // g/kg
+    EXPECT_EQ(row.density, 1.235);
+    EXPECT_EQ(row.humidity, 45.68);  // %
+    EXPECT_EQ(row.enthalpy, 61.23);  // kJ/kg
+    EXPECT_EQ(row.sigmaHeat, 60.12);
+    EXPECT_EQ(row.dryWallTemp, 33.46);
+    EXPECT_EQ(row.vrt, 41.57);
+    EXPECT_EQ(row.meanSkinTemp, 34.68);
+    EXPECT_EQ(row.effectiveTemp, 26.79);
+    EXPECT_EQ(row.wbgt, 25.89);
+    EXPECT_EQ(row.strataLatent, 1.23);     // kW
+    EXPECT_EQ(row.strataSensible, -2.35);  // kW
+    EXPECT_EQ(row.heatTransferCoeff, 7.123);
+    EXPECT_TRUE(row.condensing);  // the wall condenses
+    EXPECT_FALSE(row.isMessage);
+}
+
+TEST(March, RowStrataHeatIsTheSumOverItsSteps)
+{
+    // 100 m in five steps of 20 m: one row after all five, or a row after
+    // each. The air at 100 m is the same; the one row holds the five sums.
+    CKalvexBranch coarse;
+    coarse.outputInterval = 100;
+    coarse.wetness = 0.5;
+    CClimCalc coarseCalc = StartedCalc(coarse);
+    MarchBranch(coarse, coarseCalc);
+    CKalvexBranch fine;
+    fine.outputInterval = 20;
+    fine.wetness = 0.5;
+    CClimCalc fineCalc = StartedCalc(fine);
+    MarchBranch(fine, fineCalc);
+    const auto few = ValueRows(coarse);
+    const auto many = ValueRows(fine);
+    ASSERT_EQ(few.size(), 2u);
+    ASSERT_EQ(many.size(), 6u);
+    EXPECT_EQ(few[1]->dryBulb, many[5]->dryBulb);
+    double sensible = 0.0, latent = 0.0;
+    for (std::size_t i = 1; i < many.size(); ++i) {
+        sensible += many[i]->strataSensible;
+        latent += many[i]->strataLatent;
+    }
+    EXPECT_GT(latent, 0.1);
+    EXPECT_NEAR(few[1]->strataSensible, sensible, 0.03);
+    EXPECT_NEAR(few[1]->strataLatent, latent, 0.03);
+}
+
 TEST(March, SaturatedIntakeRowIsNotFlagged)
 {
     CKalvexBranch branch;

@@ -103,6 +103,7 @@ TEST(Run, LengthEqualToTheOutputInterval)
     spot.kind = CHeatSource::Spot;
     spot.location = 5;
     spot.sensibleHeat() = 10;
+    spot.latentHeat() = 4;
     branch.AddHeatSource(spot);
     RecordingUi ui;
     ASSERT_TRUE(ExecuteBranchAt(doc, 0, ui));
@@ -111,9 +112,9 @@ TEST(Run, LengthEqualToTheOutputInterval)
     EXPECT_EQ(branch.ResultAt(1).distance, 20.0);
     EXPECT_FALSE(branch.ResultAt(1).isMessage);
     EXPECT_EQ(branch.ResultAt(2).messageText,
-              "Spot heat source at 5 m, sensible heat = 10.00 kW, latent heat = 0.00 kW");
+              "Spot heat source at 5 m, sensible heat = 10.00 kW, latent heat = 4.00 kW");
     EXPECT_TRUE(StartsWith(branch.ResultAt(3).messageText, "Strata heat totals: "));
-    EXPECT_EQ(branch.ResultAt(4).messageText, "Other heat totals: sensible heat = 10.00 kW, latent heat = 0.00 kW");
+    EXPECT_EQ(branch.ResultAt(4).messageText, "Other heat totals: sensible heat = 10.00 kW, latent heat = 4.00 kW");
     EXPECT_EQ(branch.ResultAt(5).messageText, kWorkerSummary);
     for (int i = 2; i < 6; ++i) {
         EXPECT_TRUE(branch.ResultAt(i).isMessage);
