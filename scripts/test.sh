@@ -1,6 +1,7 @@
 #!/bin/sh
 # Installs what is missing, builds, and runs every test without a display.
 # SANITIZE=1 builds into build-asan with AddressSanitizer and UBSan.
+# CMAKE_ARGS adds options to the configure step (e.g. -DDORVAN_GUI=OFF).
 set -e
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
@@ -18,7 +19,7 @@ mkdir -p "$LOCALES"
 if [ ! -d "$LOCALES/de_DE.UTF-8" ]; then
     localedef -i de_DE -f UTF-8 "$LOCALES/de_DE.UTF-8" >/dev/null 2>&1 || true
 fi
-cmake -S . -B "$BUILD" -G Ninja $EXTRA -DDORVAN_LOCPATH="$LOCALES" >/dev/null
+cmake -S . -B "$BUILD" -G Ninja $EXTRA ${CMAKE_ARGS:-} -DDORVAN_LOCPATH="$LOCALES" >/dev/null
 cmake --build "$BUILD"
 cd "$BUILD"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 --timeout 600
