@@ -3,6 +3,7 @@
 #include "MainFrame.h"
 
 #include "AboutBox.h"
+#include "BranchDialogs.h"
 #include "CommandIds.h"
 #include "FileDialogs.h"
 #include "GXGridView.h"
@@ -70,7 +71,7 @@ bool CMainFrame::ShellEnabled(int id) const
     case Cmd::NextPane:
     case Cmd::PreviousPane: return !m_mdi->subWindowList().isEmpty();
     case Cmd::ArrangeIcons: return haveDocument;
-    case Cmd::WorkerDescription: return false;  // its dialog is not part of the program yet
+    case Cmd::WorkerDescription: return haveDocument;
     default: return true;
     }
 }
@@ -113,6 +114,12 @@ bool CMainFrame::RunShellCommand(int id)
         if (!document)
             return false;
         document->doc.ToggleSequenceMode();
+        return true;
+    case Cmd::WorkerDescription:
+        // Not a change of the document's data: the views show the new limit.
+        if (!document || !EditWorkerDescription(this, document->doc))
+            return false;
+        document->doc.UpdateAllViews(nullptr, kHintContents);
         return true;
     case Cmd::Help:
     case Cmd::ContextHelp: ShowHelp(ActiveHelpTopic(), this); return true;

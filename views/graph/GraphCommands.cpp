@@ -2,6 +2,7 @@
 // on the graph branch.
 #include "GraphView.h"
 
+#include "BranchCommands.h"
 #include "BranchListText.h"
 #include "GraphPropertiesDlg.h"
 #include "OpenDocument.h"
@@ -24,14 +25,6 @@ const std::set<int> kGraphCommands = {
     Cmd::PrintBranchForm,
 };
 
-// The branch dialogs and the branch form are not part of the program yet:
-// the graph window offers them, disabled, until they are.
-bool IsPendingBranchCommand(int id)
-{
-    return id == Cmd::BranchProperties || id == Cmd::HeatSources || id == Cmd::FanReg || id == Cmd::AirSources ||
-           id == Cmd::PrintBranchForm;
-}
-
 }  // namespace
 
 bool CKalvexGraphView::HandlesCommand(int id) const
@@ -41,10 +34,10 @@ bool CKalvexGraphView::HandlesCommand(int id) const
 
 bool CKalvexGraphView::IsCommandEnabled(int id) const
 {
-    if (IsPendingBranchCommand(id))
-        return false;
     const int count = Doc().BranchCount();
     const int at = GraphBranchIndex();
+    if (IsBranchCommand(id))
+        return at >= 0 && (id != Cmd::AirSources || (count >= 2 && at > 0));
     switch (id) {
     case Cmd::SelectBranch: return count >= 1;
     case Cmd::NextBranch: return count >= 2 && at >= 0 && at <= count - 2;
@@ -83,7 +76,11 @@ bool CKalvexGraphView::RunCommand(int id)
     case Cmd::Print: done = RunPrint(); break;
     case Cmd::PrintPreview: done = RunPrintPreview(); break;
     case Cmd::Export: done = RunExport(); break;
-    default: break;
+    default:
+        // The branch dialogs: every view is told, this one too.
+        if (IsBranchCommand(id) && (done = RunBranchCommand(id, window(), Doc(), *Doc().graphBranch)))
+            Doc().UpdateAllViews(nullptr, kHintContents);
+        break;
     }
     emit commandStateChanged();
     return done;

@@ -80,6 +80,10 @@ protected:
     void AfterBranchListChange(int currentRow);
     void EmptyHistory();
     bool RunExecute();
+    // A branch dialog or the branch form for the command branch.
+    bool RunBranchDialog(int id);
+    // The views after a branch dialog changed the document.
+    virtual void AfterBranchDialog(int id);
 
     // Add, Insert and Delete Branches.
     bool AddBranch();

@@ -186,3 +186,10 @@ bool CResultTableView::ExportCsv()
     const std::string csv = BranchResultsCsv(branch, ResultBranchIndex() + 1, ColumnList());
     return WriteExportFile(window(), path, QByteArray::fromStdString(csv));
 }
+
+void CResultTableView::AfterBranchDialog(int id)
+{
+    // Properties leave this table to its next update (its caption follows
+    // the name then); the other dialogs update every view at once.
+    Doc().UpdateAllViews(id == Cmd::BranchProperties ? this : nullptr, kHintContents);
+}

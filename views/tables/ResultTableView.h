@@ -24,6 +24,7 @@ protected:
     bool HasEditingKeys() const override { return false; }
     CKalvexBranch* CommandBranch() const override;
     bool CanRunAirSources() const override;
+    void AfterBranchDialog(int id) override;
     void AfterUpdate() override;
     bool GetStyleRowCol(int row, int col, CGXStyle& style) const override;
     bool StoreStyleRowCol(int row, int col, const QString& text) override;

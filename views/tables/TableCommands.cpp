@@ -2,6 +2,7 @@
 // properties, printing, editing, and the commands on the selected branch).
 #include "KalvexTableView.h"
 
+#include "BranchCommands.h"
 #include "BranchFormPrint.h"
 #include "ColumnsDlg.h"
 #include "GXModal.h"
@@ -107,7 +108,11 @@ bool CKalvexTableView::IsCommandEnabled(int id) const
     }
     case Cmd::UnfreezeColumns: return GetFrozenCols() > 0;
     case Cmd::Execute:
+    case Cmd::BranchProperties:
+    case Cmd::HeatSources:
+    case Cmd::FanReg:
     case Cmd::PrintBranchForm: return CommandBranch() != nullptr;
+    case Cmd::AirSources: return CanRunAirSources();
     case Cmd::Copy: return CanCopy();
     case Cmd::Paste: return CanPaste();
     case Cmd::Undo: return m_document.undo.canUndo();
@@ -115,7 +120,6 @@ bool CKalvexTableView::IsCommandEnabled(int id) const
     case Cmd::Find:
     case Cmd::Replace: return GetRowCount() > 0;
     case Cmd::FindAgain: return CanFindAgain();
-    // The branch dialogs are not part of the program yet.
     default: return false;
     }
 }
@@ -148,6 +152,10 @@ bool CKalvexTableView::RunCommand(int id)
     case Cmd::Print: done = Print(); break;
     case Cmd::PrintPreview: PrintPreview(); break;
     case Cmd::Execute: done = RunExecute(); break;
+    case Cmd::BranchProperties:
+    case Cmd::HeatSources:
+    case Cmd::FanReg:
+    case Cmd::AirSources: done = RunBranchDialog(id); break;
     case Cmd::PrintBranchForm: done = TransferCurrentCell() && PrintBranchForm(window(), Doc(), *CommandBranch()); break;
     case Cmd::AddBranch: done = AddBranch(); break;
     case Cmd::InsertBranches: done = InsertBranches(); break;
@@ -235,4 +243,23 @@ bool CKalvexTableView::RunPageSetup()
         PreparePrinter(*printer);
     Doc().SetModifiedFlag();
     return true;
+}
+
+bool CKalvexTableView::RunBranchDialog(int id)
+{
+    CKalvexBranch* branch = CommandBranch();
+    if (!branch || !TransferCurrentCell())
+        return false;
+    if (!RunBranchCommand(id, window(), Doc(), *branch))
+        return false;
+    AfterBranchDialog(id);
+    return true;
+}
+
+void CKalvexTableView::AfterBranchDialog(int /*id*/)
+{
+    // The row of the branch across all columns, the other views with it.
+    CancelEditing();
+    Redraw();
+    Doc().UpdateAllViews(this, kHintContents);
 }

@@ -1,0 +1,23 @@
+#include "BranchCommands.h"
+
+#include "BranchDialogs.h"
+#include "BranchFormPrint.h"
+#include "CommandIds.h"
+
+bool IsBranchCommand(int id)
+{
+    return id == Cmd::BranchProperties || id == Cmd::HeatSources || id == Cmd::FanReg || id == Cmd::AirSources ||
+           id == Cmd::PrintBranchForm;
+}
+
+bool RunBranchCommand(int id, QWidget* parent, CKalvexDoc& doc, CKalvexBranch& branch)
+{
+    switch (id) {
+    case Cmd::BranchProperties: return EditBranchProperties(parent, doc, branch);
+    case Cmd::HeatSources: return EditHeatSources(parent, doc, branch);
+    case Cmd::FanReg: return EditFanReg(parent, doc, branch);
+    case Cmd::AirSources: return EditAirSources(parent, doc, branch);
+    case Cmd::PrintBranchForm: PrintBranchForm(parent, doc, branch); return false;
+    default: return false;
+    }
+}
