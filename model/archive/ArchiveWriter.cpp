@@ -14,26 +14,22 @@ constexpr std::uint16_t kClassTagBit = 0x8000;
 
 }  // namespace
 
-void CArchiveWriter::WriteWord(std::uint16_t value)
+template <typename Unsigned>
+void CArchiveWriter::AppendLittleEndian(Unsigned value)
 {
-    bytes.push_back(static_cast<std::uint8_t>(value & 0xFF));
-    bytes.push_back(static_cast<std::uint8_t>(value >> 8));
+    std::uint8_t item[sizeof(Unsigned)];
+    for (std::size_t i = 0; i < sizeof(Unsigned); ++i)
+        item[i] = static_cast<std::uint8_t>(value >> (8 * i));
+    bytes.insert(bytes.end(), item, item + sizeof(Unsigned));
 }
 
-void CArchiveWriter::WriteDword(std::uint32_t value)
-{
-    for (int shift = 0; shift < 32; shift += 8)
-        bytes.push_back(static_cast<std::uint8_t>((value >> shift) & 0xFF));
-}
+void CArchiveWriter::WriteWord(std::uint16_t value) { AppendLittleEndian(value); }
+
+void CArchiveWriter::WriteDword(std::uint32_t value) { AppendLittleEndian(value); }
 
 void CArchiveWriter::WriteInt32(std::int32_t value) { WriteDword(static_cast<std::uint32_t>(value)); }
 
-void CArchiveWriter::WriteDouble(double value)
-{
-    const auto bits = std::bit_cast<std::uint64_t>(value);
-    WriteDword(static_cast<std::uint32_t>(bits & 0xFFFFFFFFu));
-    WriteDword(static_cast<std::uint32_t>(bits >> 32));
-}
+void CArchiveWriter::WriteDouble(double value) { AppendLittleEndian(std::bit_cast<std::uint64_t>(value)); }
 
 void CArchiveWriter::WriteRaw(const void* data, std::size_t size)
 {
@@ -72,6 +68,15 @@ void CArchiveWriter::WriteLengthPrefix(std::size_t length)
 
 void CArchiveWriter::WriteString(std::string_view text)
 {
+    // Plain ASCII (every message and most names) is its own 8-bit form.
+    bool ascii = true;
+    for (char c : text)
+        ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+    if (ascii) {
+        WriteLengthPrefix(text.size());
+        WriteRaw(text.data(), text.size());
+        return;
+    }
     std::string ansi;
     if (Utf8ToCp1252(text, ansi)) {
         WriteLengthPrefix(ansi.size());

@@ -32,10 +32,16 @@ public:
     // The caller writes the object's members next.
     void BeginObject(ArchiveClass cls);
 
+    // Room for the given number of bytes in all, so that a large document
+    // is written without growing (and copying) its image on the way.
+    void Reserve(std::size_t size) { bytes.reserve(size); }
+
     const std::vector<std::uint8_t>& Bytes() const { return bytes; }
     std::vector<std::uint8_t> TakeBytes() { return std::move(bytes); }
 
 private:
+    template <typename Unsigned>
+    void AppendLittleEndian(Unsigned value);
     void WriteLengthPrefix(std::size_t length);
     std::uint32_t TakeNumber();
 

@@ -190,11 +190,33 @@ const char* LoadErrorText(ArchiveErrorKind kind)
     return kind == ArchiveErrorKind::Generic ? kFailedToOpenText : kUnexpectedFormatText;
 }
 
+// Bytes the document takes in the file, or a little more: strings are
+// counted by their UTF-8 length, which the 8-bit form never exceeds.
+std::size_t EstimatedFileSize(const CKalvexDoc& doc)
+{
+    constexpr std::size_t kRowBytes = 2 + 17 * 8 + 2 + 1;       // tag, doubles, flags, empty text
+    constexpr std::size_t kSourceBytes = 2 + 1 + 4 * 8 + 1;      // tag, kind, doubles, empty text
+    constexpr std::size_t kBranchBytes = 2 + 2 + 2 + 25 * 8 + 2 * 6 + 3 * 8 + 1 + 6 + 32;
+    std::size_t size = 1024 + 2 * doc.curves.size();
+    for (const auto& branch : doc.branches) {
+        size += kBranchBytes + branch->name.size() + branch->description.size() +
+                branch->fanReg.description.size() + 2 * branch->SourceBranchIds().size();
+        for (const CHeatSource& source : branch->HeatSourceList())
+            size += kSourceBytes + source.description.size() + 4;
+        size += kRowBytes * branch->ResultList().size();
+        for (const CResultInterval& row : branch->ResultList())
+            if (!row.messageText.empty())
+                size += row.messageText.size() + 4;
+    }
+    return size;
+}
+
 }  // namespace
 
 std::vector<std::uint8_t> WriteDocumentBytes(const CKalvexDoc& doc)
 {
     CArchiveWriter out;
+    out.Reserve(EstimatedFileSize(doc));
     out.WriteCount(doc.branches.size());
     for (const auto& branch : doc.branches) {
         out.BeginObject(ArchiveClass::KalvexBranch);

@@ -201,10 +201,11 @@ TEST_F(FileSave, OutOfMemoryIsReportedAndTheDocumentStays)
     const std::string big = (dir / "big.zt2").string();
     Put(big, {});
     ASSERT_EQ(::truncate(big.c_str(), off_t{64} << 20), 0);
-    // Saving: a 24 MB name makes a file image larger than there is room for.
+    // Saving: a 96 MB name makes a file image larger than there is room for
+    // (and than the free memory earlier tests may leave in the heap).
     CKalvexDoc large;
     FillRealisticDocument(large);
-    large.BranchAt(0).name.assign(std::size_t{24} << 20, 'x');
+    large.BranchAt(0).name.assign(std::size_t{96} << 20, 'x');
     const std::string target = (dir / "old.zt2").string();
     Put(target, {7, 7});
 
