@@ -1,6 +1,7 @@
 #include "BranchPropertySheet.h"
 
 #include "FieldForm.h"
+#include "HelpButton.h"
 #include "PageSheet.h"
 
 #include <QDialogButtonBox>
@@ -74,6 +75,7 @@ CBranchPropertySheet::CBranchPropertySheet(const CBranchPropertyValues& values, 
     });
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    AddHelpButton(buttons, this, QStringLiteral("branch-properties"));
     m_ok = buttons->button(QDialogButtonBox::Ok);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -1,6 +1,7 @@
 #include "FanRegDlg.h"
 
 #include "FieldForm.h"
+#include "HelpButton.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -75,6 +76,7 @@ CFanRegDlg::CFanRegDlg(const CFanReg& fanReg, long long branchLength, QWidget* p
     (new QVBoxLayout(note))->addWidget(noteText);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    AddHelpButton(buttons, this, QStringLiteral("fan-regulator"));
     m_ok = buttons->button(QDialogButtonBox::Ok);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

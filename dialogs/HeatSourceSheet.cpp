@@ -1,6 +1,7 @@
 #include "HeatSourceSheet.h"
 
 #include "ColumnCatalogue.h"
+#include "HelpButton.h"
 #include "ListColumnWidth.h"
 #include "MessageBoxes.h"
 #include "PageSheet.h"
@@ -180,6 +181,7 @@ CHeatSourceSheet::CHeatSourceSheet(HeatSheetContents contents, QWidget* parent)
     m_sheet->SetPageShown([this](int page) { Page(page)->Shown(); });
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    AddHelpButton(buttons, this, QStringLiteral("heat-sources"));
     m_ok = buttons->button(QDialogButtonBox::Ok);
     m_ok->setAutoDefault(false);  // Enter belongs to the lists
     buttons->button(QDialogButtonBox::Cancel)->setAutoDefault(false);

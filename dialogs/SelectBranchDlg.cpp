@@ -1,8 +1,7 @@
 #include "SelectBranchDlg.h"
 
 #include "GXModal.h"
-#include "HelpWindow.h"
-
+#include "HelpButton.h"
 #include <QDialogButtonBox>
 #include <QListWidget>
 #include <QVBoxLayout>
@@ -20,9 +19,8 @@ CSelectBranchDlg::CSelectBranchDlg(const std::vector<std::string>& texts, int in
         m_list->setCurrentRow(-1);
     m_list->setMinimumWidth(m_list->fontMetrics().averageCharWidth() * 40);
 
-    auto* buttons =
-        new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
-    connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { ShowHelp(QStringLiteral("select-branch"), this); });
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    AddHelpButton(buttons, this, QStringLiteral("select-branch"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_list, &QListWidget::itemDoubleClicked, this, &QDialog::accept);

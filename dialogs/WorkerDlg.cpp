@@ -2,6 +2,7 @@
 
 #include "FieldForm.h"
 #include "GXModal.h"
+#include "HelpButton.h"
 #include "WorkerPickLists.h"
 
 #include <QDialogButtonBox>
@@ -37,6 +38,7 @@ CWorkerDlg::CWorkerDlg(const CWorkerValues& values, QWidget* parent) : QDialog(p
     connect(m_activity, &QPushButton::clicked, this, &CWorkerDlg::OnSelectActivity);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    AddHelpButton(buttons, this, QStringLiteral("worker"));
     m_ok = buttons->button(QDialogButtonBox::Ok);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

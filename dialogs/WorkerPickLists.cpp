@@ -1,5 +1,6 @@
 #include "WorkerPickLists.h"
 
+#include "HelpButton.h"
 #include "ListColumnWidth.h"
 
 #include <QDialogButtonBox>
@@ -18,6 +19,7 @@ void LayOut(QDialog& dialog, const QString& group, CClothingFactorGrid* list, co
     auto* inner = new QVBoxLayout(box);
     inner->addWidget(list);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    AddHelpButton(buttons, &dialog, QStringLiteral("worker"));
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto* layout = new QVBoxLayout(&dialog);

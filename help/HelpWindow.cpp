@@ -239,7 +239,9 @@ QString CHelpWindow::TopicTitle(const QString& topic) const
 void CHelpWindow::AttachTo(QWidget* host)
 {
     QWidget* window = host ? host->window() : nullptr;
-    if (window == this)
+    // Only a window on the screen can hide before it goes (and so give the
+    // help window back); a hidden one would take it along when deleted.
+    if (window == this || (window && !window->isVisible()))
         window = nullptr;
     if (window == parentWidget())
         return;

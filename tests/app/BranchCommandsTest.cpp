@@ -4,10 +4,13 @@
 
 #include "ColumnIds.h"
 #include "FanRegDlg.h"
+#include "HelpWindow.h"
 #include "KalvexDoc.h"
 #include "KalvexFrm.h"
 
+#include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QPushButton>
 
 using BranchCommands = Session;
 
@@ -67,4 +70,20 @@ TEST_F(BranchCommands, AFanSetInItsDialogShowsInTheHeatSourceTable)
     EXPECT_EQ(Doc().BranchAt(0).fanReg.sensibleHeat, 75.0);
     EXPECT_TRUE(Doc().IsModified());
     EXPECT_EQ(Cell(1, fan), "75.00");
+}
+
+TEST_F(BranchCommands, TheHelpButtonOfADialogOpensItsPage)
+{
+    Command(Cmd::AddBranch);
+    Expect([](QDialog& dialog) {
+        auto* buttons = dialog.findChild<QDialogButtonBox*>();
+        EXPECT_NE(buttons, nullptr);
+        if (buttons && buttons->button(QDialogButtonBox::Help))
+            buttons->button(QDialogButtonBox::Help)->click();
+        return int(QDialog::Rejected);
+    });
+    Command(Cmd::FanReg);
+    ASSERT_NE(CHelpWindow::Existing(), nullptr);
+    EXPECT_EQ(CHelpWindow::Existing()->CurrentTopic(), "fan-regulator");
+    CHelpWindow::Existing()->close();
 }

@@ -1,8 +1,7 @@
 #include "ColumnsDlg.h"
 
 #include "ColumnCatalogue.h"
-#include "HelpWindow.h"
-
+#include "HelpButton.h"
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -49,9 +48,8 @@ CColumnsDlg::CColumnsDlg(CColumnChoice choice, QWidget* parent)
     grid->addWidget(m_shown, 1, 2);
     grid->addLayout(moves, 2, 2);
 
-    auto* buttons =
-        new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
-    connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { ShowHelp(QStringLiteral("columns"), this); });
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    AddHelpButton(buttons, this, QStringLiteral("columns"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_available, &QListWidget::itemDoubleClicked, this, &CColumnsDlg::Add);

@@ -1,6 +1,6 @@
 #include "GridPageSetupDlg.h"
 
-#include "HelpWindow.h"
+#include "HelpButton.h"
 #include "MarginText.h"
 #include "MessageBoxes.h"
 
@@ -55,9 +55,8 @@ CGridPageSetupDlg::CGridPageSetupDlg(CGridProperties& properties, int dpi, QWidg
         optionBox->addWidget(m_options[i]);
     }
 
-    auto* buttons =
-        new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
-    connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { ShowHelp(QStringLiteral("page-setup"), this); });
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    AddHelpButton(buttons, this, QStringLiteral("page-setup"));
     connect(buttons, &QDialogButtonBox::accepted, this, &CGridPageSetupDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
