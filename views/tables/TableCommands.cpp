@@ -234,8 +234,11 @@ bool CKalvexTableView::RunColumns()
 
 bool CKalvexTableView::RunPageSetup()
 {
+    // Margins are pixels at 96 per inch, as the grid prints them, whatever
+    // the screen: a file shows and prints the same margins on any display.
+    constexpr int kMarginDpi = 96;
     CGridProperties temporary = GetParam()->properties;
-    CGridPageSetupDlg dialog(temporary, logicalDpiX(), window());
+    CGridPageSetupDlg dialog(temporary, kMarginDpi, window());
     if (GXModal::Exec(dialog) != QDialog::Accepted)
         return false;
     GetParam()->properties = temporary;
