@@ -24,7 +24,9 @@ inline double RoundShown(double value, int decimals)
     const double fraction = scaled - whole;
     if (std::fabs(fraction - 0.5) < 1e-6)
         return RoundDecimals(value, decimals);
-    const double units = fraction < 0.5 ? whole : whole + 1.0;
+    // Without a branch: which way a value rounds is a coin toss for the
+    // processor's branch prediction.
+    const double units = whole + static_cast<double>(fraction >= 0.5);
     if (units == 0.0)
         return std::copysign(0.0, value);  // "-0.00" reads back as -0
     return units / scale;
