@@ -124,6 +124,16 @@ private:
     const WettednessFit& FitFor(double rate) const;
     mutable WettednessFit fit;
 
+    // The heat transfer coefficient of the last air state it was worked
+    // out for: a row's point and the next interval's rock heat start from
+    // the same air, and the coefficient takes two powers and a logarithm.
+    struct CoefficientMemo {
+        bool valid = false;
+        double inputs[7] = {};
+        double value = 0.0;
+    };
+    mutable CoefficientMemo coefficientMemo;
+
     void BeginCondensation(double x);
     void EndCondensation(double x);
 };

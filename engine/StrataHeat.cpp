@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace {
 constexpr double kMinimumRockAge = 1.0;              // s
@@ -41,7 +42,20 @@ double CClimCalc::RadiativeCoefficient() const
            (t * t * t);
 }
 
-double CClimCalc::HeatTransferCoefficient() const { return ConvectiveCoefficient() + RadiativeCoefficient(); }
+double CClimCalc::HeatTransferCoefficient() const
+{
+    // Compared bit for bit, so that the value is exactly the one a new
+    // calculation would give.
+    const double inputs[7] = {massFlow, density, perimeter, frictionFactor, hydraulicDiameter, dryBulb,
+                              moistureContent};
+    CoefficientMemo& memo = coefficientMemo;
+    if (memo.valid && std::memcmp(memo.inputs, inputs, sizeof inputs) == 0)
+        return memo.value;
+    memo.value = ConvectiveCoefficient() + RadiativeCoefficient();
+    std::memcpy(memo.inputs, inputs, sizeof inputs);
+    memo.valid = true;
+    return memo.value;
+}
 
 double CClimCalc::FourierNumber(double x) const
 {
