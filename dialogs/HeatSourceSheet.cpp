@@ -22,8 +22,8 @@ CHeatListGrid::CHeatListGrid(const HeatPageDef& page, QWidget* parent) : CGXList
     for (std::size_t i = 0; i < count; ++i) {
         const ColumnId column = page.columns[i];
         std::string title = ColumnTitle(column);
-        if (i + 1 < count)
-            title += "\n" + ColumnUnit(column);
+        if (i + 1 < count)  // appended piece by piece: GCC 12 -O3 sees a false overlap in "\n" + ...
+            title.append("\n").append(ColumnUnit(column));
         titles << QString::fromStdString(title);
     }
     SetColumnTitles(titles);

@@ -139,7 +139,7 @@ TEST(GridCountChange, InsertedRowsMoveTheEditToItsRecord)
     ShowGrid(table);
     TypeInto(table, 3, 1, "EDITED");
     ASSERT_TRUE(table.IsEditing());
-    table.cells.insert(table.cells.begin(), {"new", "new"});
+    table.cells.emplace(table.cells.begin(), 2, QStringLiteral("new"));
     ASSERT_TRUE(table.InsertRows(1, 1));
     int row = 0;
     int col = 0;
@@ -235,7 +235,7 @@ TEST(GridDamagedParam, RowKeysAtTheEndOfTheRangeAreDroppedOnInsert)
     CGXGridParam param;
     param.rowHeights = {{1, 40}, {3, 50}, {INT_MAX, 3}, {INT_MAX - 1, 4}};
     StrictTable table(4, 2, &param);
-    table.cells.insert(table.cells.begin(), {"a", "b"});
+    table.cells.emplace(table.cells.begin(), std::initializer_list<QString>{QStringLiteral("a"), QStringLiteral("b")});
     ASSERT_TRUE(table.InsertRows(1, 2));  // no signed overflow (UBSan build)
     EXPECT_EQ(param.rowHeights, (std::map<std::int32_t, std::int32_t>{{3, 40}, {5, 50}}));
     EXPECT_EQ(table.GetStoredRowHeight(3), 40);
