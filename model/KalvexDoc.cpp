@@ -154,6 +154,64 @@ bool CKalvexDoc::DeleteBranch(int index)
     return true;
 }
 
+int CKalvexDoc::InsertNewBranches(int index, int count)
+{
+    if (index < 0 || index > BranchCount())
+        throw std::out_of_range("insert position outside the list");
+    if (count <= 0)
+        return 0;
+    // The ids in use (held or named by a source list) once, not per branch.
+    std::vector<bool> used(0x10000, false);
+    for (const auto& branch : branches) {
+        used[branch->branchId] = true;
+        for (std::uint16_t source : branch->SourceBranchIds())
+            used[source] = true;
+    }
+    std::vector<std::unique_ptr<CKalvexBranch>> added;
+    added.reserve(static_cast<std::size_t>(count));
+    unsigned next = 1;
+    for (int k = 0; k < count; ++k) {
+        unsigned id = 0;
+        if (lastBranchId < 0xFFFF && !used[lastBranchId + 1u]) {
+            id = lastBranchId + 1u;
+        } else {
+            while (next <= 0xFFFF && used[next])
+                ++next;
+            if (next > 0xFFFF)
+                break;
+            id = next;
+        }
+        used[id] = true;
+        auto branch = std::make_unique<CKalvexBranch>();
+        branch->branchId = static_cast<std::uint16_t>(id);
+        lastBranchId = static_cast<std::uint16_t>(id);
+        added.push_back(std::move(branch));
+    }
+    branches.insert(branches.begin() + index, std::make_move_iterator(added.begin()),
+                    std::make_move_iterator(added.end()));
+    if (!added.empty())
+        SetModifiedFlag();
+    return static_cast<int>(added.size());
+}
+
+int CKalvexDoc::DeleteBranches(int index, int count)
+{
+    if (count <= 0 || branches.empty())
+        return 0;
+    if (index < 0 || index >= BranchCount())
+        throw std::out_of_range("deleted rows outside the list");
+    const int last = std::min(BranchCount(), index + count);
+    for (int i = index; i < last; ++i) {
+        if (resultBranch == branches[static_cast<std::size_t>(i)].get())
+            resultBranch = nullptr;
+        if (graphBranch == branches[static_cast<std::size_t>(i)].get())
+            graphBranch = nullptr;
+    }
+    branches.erase(branches.begin() + index, branches.begin() + last);
+    SetModifiedFlag();
+    return last - index;
+}
+
 bool CKalvexDoc::MoveBranches(int first, int last, int dest)
 {
     if (branches.empty())

@@ -43,6 +43,12 @@ public:
     const CKalvexBranch& BranchAt(int index) const;
     bool InsertNewBranch(int index);
     bool DeleteBranch(int index);
+    // count new branches together at index, in id order, as repeated
+    // InsertNewBranch(index + k) would put them, in one pass over the list;
+    // returns how many were inserted (fewer when the ids run out).
+    int InsertNewBranches(int index, int count);
+    // count branches from index, as repeated DeleteBranch(index) would.
+    int DeleteBranches(int index, int count);
     bool MoveBranches(int first, int last, int dest);
     int FindBranchIndex(std::uint16_t branchId) const;
     int ResultBranchRowCount() const;

@@ -270,3 +270,39 @@ TEST(Document, TakingLoadedContentsKeepsViewsAndPath)
     EXPECT_EQ(doc.PathName(), "/tmp/Old.zt2");
     EXPECT_EQ(doc.Views().size(), 1u);
 }
+
+TEST(DocumentBlocks, BlockInsertAndDeleteMatchOneAtATime)
+{
+    CKalvexDoc one, block;
+    for (CKalvexDoc* doc : {&one, &block}) {
+        doc->OnNewDocument();
+        for (int i = 0; i < 5; ++i)
+            doc->InsertNewBranch(i);
+        doc->BranchAt(4).SetSourceBranchIds({6, 7});  // ids a new branch must not take after a wrap
+    }
+    for (int k = 0; k < 3; ++k)
+        ASSERT_TRUE(one.InsertNewBranch(1 + k));
+    ASSERT_EQ(block.InsertNewBranches(1, 3), 3);
+    ASSERT_EQ(block.BranchCount(), one.BranchCount());
+    for (int i = 0; i < one.BranchCount(); ++i)
+        EXPECT_EQ(block.BranchAt(i).branchId, one.BranchAt(i).branchId) << i;
+
+    // After the counter has run out, both take the lowest free ids.
+    one.lastBranchId = block.lastBranchId = 0xFFFF;
+    ASSERT_TRUE(one.InsertNewBranch(0));
+    ASSERT_TRUE(one.InsertNewBranch(1));
+    ASSERT_EQ(block.InsertNewBranches(0, 2), 2);
+    EXPECT_EQ(block.BranchAt(0).branchId, 11);  // 1 to 10 are held, 6 and 7 by a source list only
+    EXPECT_EQ(block.BranchAt(1).branchId, 12);
+    EXPECT_EQ(one.BranchAt(0).branchId, 11);
+    EXPECT_EQ(one.BranchAt(1).branchId, 12);
+
+    block.resultBranch = &block.BranchAt(3);
+    block.graphBranch = &block.BranchAt(9);
+    EXPECT_EQ(block.DeleteBranches(2, 4), 4);
+    EXPECT_EQ(block.BranchCount(), 6);
+    EXPECT_EQ(block.resultBranch, nullptr);
+    EXPECT_NE(block.graphBranch, nullptr);
+    EXPECT_EQ(block.DeleteBranches(4, 10), 2);  // to the end of the list
+    EXPECT_EQ(block.BranchCount(), 4);
+}

@@ -72,11 +72,7 @@ bool CKalvexTableView::InsertBranches()
     int first = 0, last = -1;
     if (!CommandRows(false, first, last) || !TransferCurrentCell())
         return false;
-    int inserted = 0;
-    for (int row = first; row <= last; ++row, ++inserted)
-        if (!Doc().InsertNewBranch(first - 1 + inserted))
-            break;
-    if (inserted == 0)
+    if (Doc().InsertNewBranches(first - 1, last - first + 1) == 0)
         return false;
     AfterBranchListChange(first);
     return true;
@@ -88,9 +84,10 @@ bool CKalvexTableView::DeleteBranches()
     if (!CommandRows(true, first, last) || !TransferCurrentCell())
         return false;
     CancelEditing();
-    for (int n = last - first + 1; n > 0; --n)
-        if (!RemoveRows(first, first) || !Doc().DeleteBranch(first - 1))
-            break;
+    // One block, in one pass over the rows and the list.
+    if (!RemoveRows(first, last))
+        return false;
+    Doc().DeleteBranches(first - 1, last - first + 1);
     ResetCurrentCell();
     AfterBranchListChange(first == 1 ? 1 : first - 1);
     return true;
