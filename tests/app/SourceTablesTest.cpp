@@ -43,6 +43,10 @@ TEST_F(SourceTables, AdditionalAirIsCheckedAndOnlyFedBranchesHaveIt)
     EXPECT_FALSE(Table()->LookupStyle(1, quantity).editable);
     EXPECT_TRUE(Table()->LookupStyle(1, quantity).italic);
     EXPECT_EQ(Cell(2, quantity), "N/A");
+    EXPECT_FALSE(Table()->LookupStyle(2, quantity).editable);
+    Doc().BranchAt(1).SetSourceBranchIds({1});  // its first source branch
+    EXPECT_TRUE(Table()->LookupStyle(2, quantity).editable);
+    EXPECT_EQ(Cell(2, quantity), "0.00");
     EXPECT_TRUE(Table()->LookupStyle(3, quantity).editable);
     EXPECT_EQ(Cell(3, quantity), "0.00");
 
