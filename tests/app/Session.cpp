@@ -2,17 +2,14 @@
 
 #include "BranchTableView.h"
 #include "GXFeedback.h"
-#include "GXModal.h"
 #include "KalvexFrm.h"
 #include "OpenDocument.h"
 #include "ResultTableView.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QProcess>
 #include <QSettings>
 #include <QTableView>
 #include <QTest>
@@ -20,20 +17,6 @@
 void Session::SetUp()
 {
     QSettings().clear();
-    GXModal::SetExecHook([this](QDialog& dialog) {
-        QString seen = dialog.windowTitle();
-        if (auto* box = qobject_cast<QMessageBox*>(&dialog))
-            seen += QStringLiteral(" | ") + box->text();
-        dialogs.append(seen);
-        if (answers.empty()) {
-            ++unexpected;
-            ADD_FAILURE() << "unexpected dialog: " << seen.toStdString();
-            return int(QDialog::Rejected);
-        }
-        Answer answer = std::move(answers.front());
-        answers.pop_front();
-        return answer(dialog);
-    });
     GXFeedback::SetWarningPresenter([this](QWidget*, const QString& text) { warnings.append(text); });
     GXFeedback::SetBeepHook([this] { ++beeps; });
     main = std::make_unique<CMainFrame>();
@@ -50,27 +33,8 @@ void Session::TearDown()
 {
     main.reset();
     Settle();
-    GXModal::SetExecHook({});
     GXFeedback::SetWarningPresenter({});
     GXFeedback::SetBeepHook({});
-    EXPECT_TRUE(answers.empty()) << answers.size() << " expected dialogs did not come";
-}
-
-Session::Answer Session::Button(int button)
-{
-    return [button](QDialog&) { return button; };
-}
-
-Session::Answer Session::File(const QString& path)
-{
-    return [path](QDialog& dialog) {
-        auto* files = qobject_cast<QFileDialog*>(&dialog);
-        EXPECT_NE(files, nullptr) << "a file dialog was expected";
-        if (!files)
-            return int(QDialog::Rejected);
-        files->selectFile(path);
-        return int(QDialog::Accepted);
-    };
 }
 
 void Session::Press(Qt::Key key, Qt::KeyboardModifiers mods)
@@ -165,12 +129,4 @@ QString Session::TempPath(const QString& name)
     QDir dir(QDir::temp().filePath(QStringLiteral("dorvan-ui-tests")));
     dir.mkpath(QStringLiteral("."));
     return dir.filePath(name);
-}
-
-QString Session::PdfText(const QString& path)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    process.waitForFinished(30000);
-    return QString::fromUtf8(process.readAllStandardOutput());
 }

@@ -4,13 +4,13 @@
 // the texts and files that come out.
 #include "CommandIds.h"
 #include "MainFrame.h"
+#include "ScriptedDialogs.h"
 
 #include <QDialog>
 #include <QStringList>
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <functional>
 #include <memory>
 
@@ -28,11 +28,10 @@ protected:
 
     // The next modal dialog gets this answer; a dialog with no answer left
     // is refused (Rejected) and fails the test.
-    using Answer = std::function<int(QDialog&)>;
-    void Expect(Answer answer) { answers.push_back(std::move(answer)); }
-    static Answer Button(int button);
-    // Answers a file dialog with a file name.
-    static Answer File(const QString& path);
+    using Answer = CScriptedDialogs::Answer;
+    void Expect(Answer answer) { script.Expect(std::move(answer)); }
+    static Answer Button(int button) { return CScriptedDialogs::Button(button); }
+    static Answer File(const QString& path) { return CScriptedDialogs::File(path); }
 
     // Keys to the focused widget, as a user at the keyboard.
     void Press(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier);
@@ -55,14 +54,11 @@ protected:
     QString Cell(int row, int col) const;
 
     static QString OutputPath(const QString& name);
-    // The text of a PDF file, laid out as on the page (pdftotext).
-    static QString PdfText(const QString& path);
     static QString TempPath(const QString& name);
 
+    CScriptedDialogs script;
+    QStringList& dialogs = script.seen;  // title, then " | " and the text of each message box
     std::unique_ptr<CMainFrame> main;
-    std::deque<Answer> answers;
-    QStringList dialogs;   // title, then " | " and the text of each message box
     QStringList warnings;  // the grid's refusal texts
     int beeps = 0;
-    int unexpected = 0;
 };

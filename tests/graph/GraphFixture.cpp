@@ -1,7 +1,6 @@
 #include "GraphFixture.h"
 
 #include "archive/DocumentFile.h"
-#include "GXModal.h"
 
 #include <QApplication>
 #include <QDir>
@@ -16,43 +15,11 @@
 void GraphFixture::SetUp()
 {
     open.doc.OnNewDocument();
-    GXModal::SetExecHook([this](QDialog& dialog) {
-        QString seen = dialog.windowTitle();
-        if (auto* box = qobject_cast<QMessageBox*>(&dialog))
-            seen += QStringLiteral(" | ") + box->text();
-        dialogs.append(seen);
-        if (answers.empty()) {
-            ADD_FAILURE() << "unexpected dialog: " << seen.toStdString();
-            return int(QDialog::Rejected);
-        }
-        Answer answer = std::move(answers.front());
-        answers.pop_front();
-        return answer(dialog);
-    });
 }
 
 void GraphFixture::TearDown()
 {
     view.reset();
-    GXModal::SetExecHook({});
-    EXPECT_TRUE(answers.empty()) << answers.size() << " expected dialogs did not come";
-}
-
-GraphFixture::Answer GraphFixture::Button(int button)
-{
-    return [button](QDialog&) { return button; };
-}
-
-GraphFixture::Answer GraphFixture::File(const QString& path)
-{
-    return [path](QDialog& dialog) {
-        auto* files = qobject_cast<QFileDialog*>(&dialog);
-        EXPECT_NE(files, nullptr) << "a file dialog was expected";
-        if (!files)
-            return int(QDialog::Rejected);
-        files->selectFile(path);
-        return int(QDialog::Accepted);
-    };
 }
 
 void GraphFixture::MakeView()
@@ -94,14 +61,6 @@ QString GraphFixture::OutputPath(const QString& name)
     QDir dir(QStringLiteral(GRAPH_TEST_OUTPUT_DIR));
     dir.mkpath(QStringLiteral("."));
     return dir.filePath(name);
-}
-
-QString GraphFixture::PdfText(const QString& path)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    process.waitForFinished(30000);
-    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 int GraphFixture::CountPixels(const QImage& image, QColor colour, int tolerance)

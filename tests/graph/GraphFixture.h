@@ -3,28 +3,27 @@
 // modal dialog (a dialog with no answer left fails the test).
 #include "GraphView.h"
 #include "OpenDocument.h"
+#include "ScriptedDialogs.h"
 
 #include <QDialog>
 #include <QStringList>
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <functional>
 #include <memory>
 
 class GraphFixture : public ::testing::Test {
 public:
-    using Answer = std::function<int(QDialog&)>;
+    using Answer = CScriptedDialogs::Answer;
 
 protected:
     void SetUp() override;
     void TearDown() override;
 
-    void Expect(Answer answer) { answers.push_back(std::move(answer)); }
-    static Answer Button(int button);
-    // Answers a file dialog with a path.
-    static Answer File(const QString& path);
+    void Expect(Answer answer) { script.Expect(std::move(answer)); }
+    static Answer Button(int button) { return CScriptedDialogs::Button(button); }
+    static Answer File(const QString& path) { return CScriptedDialogs::File(path); }
 
     // The view on the document as it stands, initialised and shown.
     void MakeView();
@@ -36,13 +35,11 @@ protected:
     CKalvexDoc& Doc() { return open.doc; }
 
     static QString OutputPath(const QString& name);
-    // Text of a PDF by pdftotext.
-    static QString PdfText(const QString& path);
     // Pixels close to a colour in the picture.
     static int CountPixels(const QImage& image, QColor colour, int tolerance = 40);
 
+    CScriptedDialogs script;
+    QStringList& dialogs = script.seen;  // title, then " | " and the text of each message box
     COpenDocument open;
     std::unique_ptr<CKalvexGraphView> view;
-    std::deque<Answer> answers;
-    QStringList dialogs;  // title, then " | " and the text of each message box
 };
