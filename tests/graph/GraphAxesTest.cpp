@@ -23,12 +23,13 @@ CResultInterval Row(double distance, double dryBulb, double wetBulb = 15.0)
     return row;
 }
 
-// Rows at distance 0, step, 2 step, ... with the given dry bulb values.
+// Rows at distance 0, step, 2 step, ... with the given dry bulb values, the
+// wet bulb equal (saturated air), so the dry bulb axis is the values' own.
 void FillRows(CKalvexBranch& branch, double step, std::initializer_list<double> dryBulbs)
 {
     double x = 0.0;
     for (const double t : dryBulbs) {
-        branch.ResultList().push_back(Row(x, t));
+        branch.ResultList().push_back(Row(x, t, t));
         x += step;
     }
 }
@@ -130,6 +131,10 @@ TEST(GraphAxes, WetBulbAxisReachesTheDryBulb)
     EXPECT_GE(wet.yMax, 38);
     EXPECT_EQ(wet.yMin, 18);
     EXPECT_EQ(wet.yMax, 40);
+    // The dry bulb shares the scale: its axis reaches down to the wet bulb.
+    const CCurve dry = Axes(branch, Col::ResDryBulb);
+    EXPECT_EQ(dry.yMin, wet.yMin);
+    EXPECT_EQ(dry.yMax, wet.yMax);
 }
 
 TEST(GraphAxes, SkinTemperatureAxisIncludesTheLimit)

@@ -50,7 +50,7 @@ TEST_F(GraphView, NextAndPreviousMoveBothAxesToTheOtherBranch)
     Doc().graphBranch = &first;
     MakeView();
     EXPECT_EQ(view->Distance().xMax, 200);
-    EXPECT_EQ(Doc().CurveAt(0).yMin, 19);
+    EXPECT_EQ(Doc().CurveAt(0).yMin, 14);  // down to the wet bulbs, 5 °C lower
     EXPECT_FALSE(view->IsCommandEnabled(Cmd::PreviousBranch));
     ASSERT_TRUE(view->IsCommandEnabled(Cmd::NextBranch));
 
@@ -61,9 +61,10 @@ TEST_F(GraphView, NextAndPreviousMoveBothAxesToTheOtherBranch)
     EXPECT_EQ(view->Distance().xMax, 4000);
     EXPECT_EQ(view->Distance().xGridCount, 7);
     EXPECT_EQ(Doc().CurveAt(0).xMax, 4000);
-    EXPECT_EQ(Doc().CurveAt(0).yMin, 15);
+    EXPECT_EQ(Doc().CurveAt(0).yMin, 10);
     EXPECT_EQ(Doc().CurveAt(0).yMax, 65);
-    EXPECT_EQ(Doc().CurveAt(1).yMax, 65);  // wet bulb raised to the dry bulb
+    EXPECT_EQ(Doc().CurveAt(1).yMin, 10);  // dry and wet bulb on one scale
+    EXPECT_EQ(Doc().CurveAt(1).yMax, 65);
     EXPECT_GE(states.count(), 1);
     EXPECT_FALSE(view->IsCommandEnabled(Cmd::NextBranch));
     EXPECT_FALSE(view->RunCommand(Cmd::NextBranch));

@@ -66,11 +66,21 @@ ValueRange PlotValueRange(const CKalvexBranch& branch, ColumnId column, double s
         else if (v > range.max)
             range.max = v;
     }
-    // The wet bulb axis reaches the dry bulb, so both read on one scale.
-    if (column == Col::ResWetBulb)
-        for (const CResultInterval& row : rows)
-            if (!row.isMessage)
-                range.max = std::max(range.max, ColumnValue(row, Col::ResDryBulb));
+    // The wet bulb axis reaches up to the dry bulb and the dry bulb axis
+    // down to the wet bulb, so the two curves are drawn on one scale and the
+    // labels of either read for both (on separate scales the wet bulb curve
+    // could be drawn above the dry bulb).
+    if (column == Col::ResWetBulb || column == Col::ResDryBulb) {
+        const ColumnId other = column == Col::ResWetBulb ? Col::ResDryBulb : Col::ResWetBulb;
+        for (const CResultInterval& row : rows) {
+            if (row.isMessage)
+                continue;
+            if (column == Col::ResWetBulb)
+                range.max = std::max(range.max, ColumnValue(row, other));
+            else
+                range.min = std::min(range.min, ColumnValue(row, other));
+        }
+    }
     // The skin temperature axis shows the limit the worker is rated against.
     if (column == Col::Mst) {
         range.min = std::min(range.min, Clamped(skinTempLimit));
