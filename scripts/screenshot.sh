@@ -35,6 +35,8 @@ xdotool key F10                  # Execute
 sleep 2.5
 xdotool key alt+v r              # View > Results Table
 sleep 1
+xdotool key alt+v g              # View > Graphs
+sleep 1
 xdotool key alt+w t              # Window > Tile
 sleep 2.5
 import -window root "$OUT"
