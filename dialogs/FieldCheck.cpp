@@ -22,7 +22,7 @@ std::string_view Trimmed(std::string_view text)
 }
 
 // Optional sign, then digits only.
-bool IsIntegerText(std::string_view text)
+bool IsFieldInteger(std::string_view text)
 {
     std::size_t pos = 0;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))
@@ -37,7 +37,7 @@ bool IsIntegerText(std::string_view text)
 
 // Optional sign, digits with at most one point (at least one digit), then
 // an optional exponent with its own sign and digits.
-bool IsNumberText(std::string_view text)
+bool IsFieldNumber(std::string_view text)
 {
     std::size_t pos = 0;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))
@@ -93,7 +93,7 @@ std::string CheckField(std::string_view text, const FieldRule& rule, double& val
         return {};
     const std::string_view trimmed = Trimmed(text);
     const bool integer = rule.kind == FieldKind::Integer;
-    if (integer ? !IsIntegerText(trimmed) : !IsNumberText(trimmed))
+    if (integer ? !IsFieldInteger(trimmed) : !IsFieldNumber(trimmed))
         return integer ? kEnterInteger : kEnterNumber;
     // A text of many digits reads as a huge number (or infinity) and fails
     // the range below; it never wraps around.

@@ -4,46 +4,7 @@
 #include "KalvexBranch.h"
 #include "NumberText.h"
 
-
 namespace {
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// An optional minus, then digits without a leading zero unless the number
-// is 0.
-bool IsListInteger(const std::string& text)
-{
-    std::size_t pos = text.starts_with('-') ? 1 : 0;
-    if (pos == text.size())
-        return false;
-    if (text[pos] == '0' && pos + 1 < text.size())
-        return false;
-    for (; pos < text.size(); ++pos)
-        if (!IsDigit(text[pos]))
-            return false;
-    return true;
-}
-
-// An optional minus, then digits with at most one point; a leading 0 must
-// be followed by the point unless it is the whole number. At least one
-// digit.
-bool IsListNumber(const std::string& text)
-{
-    std::size_t pos = text.starts_with('-') ? 1 : 0;
-    if (pos < text.size() && text[pos] == '0' && pos + 1 < text.size() && text[pos + 1] != '.')
-        return false;
-    int digits = 0;
-    bool point = false;
-    for (; pos < text.size(); ++pos) {
-        if (IsDigit(text[pos]))
-            ++digits;
-        else if (text[pos] == '.' && !point)
-            point = true;
-        else
-            return false;
-    }
-    return digits > 0;
-}
 
 // A checked integer text as a number; values beyond any branch length are
 // held at a size where sums cannot overflow.
@@ -132,7 +93,7 @@ std::string CheckHeatCell(const HeatPageDef& page, int col, std::string& text, c
     const std::string lengthPieces = std::string(kBranchLengthText) + std::to_string(branchLength) + " m.";
 
     if (column == Col::HeatLocation || column == Col::HeatLength) {
-        if (!IsListInteger(text))
+        if (!IsIntegerText(text))
             return kEnterIntegerText;
         const long long value = ListInteger(text);
         if (value < 0)
@@ -152,7 +113,7 @@ std::string CheckHeatCell(const HeatPageDef& page, int col, std::string& text, c
     NumberRange range{};
     if (!RangeOf(column, range))
         return {};  // the description takes any text
-    if (!IsListNumber(text))
+    if (!IsNumberText(text))
         return kEnterNumberText;
     const double value = AtofC(text);
     if (!(value >= range.min && value <= range.max))

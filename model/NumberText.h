@@ -23,3 +23,12 @@ struct ParsedNumber {
 };
 ParsedNumber ParseLeadingNumber(std::string_view text);
 
+
+// The syntax of numbers typed into table and list cells.
+// Integer: optional minus, then digits; a leading zero only as the only
+// digit (0 and -0 pass, 05 fails). No blanks, plus sign, point or exponent.
+bool IsIntegerText(std::string_view text);
+// Number: optional minus, then digits and at most one point with at least
+// one digit; after a leading zero that is not alone the point must follow
+// (0, 0.5, .5 pass; 05, 00.5 fail). No blanks, plus sign or exponent.
+bool IsNumberText(std::string_view text);

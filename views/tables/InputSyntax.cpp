@@ -2,52 +2,6 @@
 
 #include "NumberText.h"
 
-#include <cctype>
-
-namespace {
-
-std::string_view WithoutSign(std::string_view text)
-{
-    if (!text.empty() && text.front() == '-')
-        text.remove_prefix(1);
-    return text;
-}
-
-bool IsDigit(char c)
-{
-    return std::isdigit(static_cast<unsigned char>(c)) != 0;
-}
-
-}  // namespace
-
-bool IsIntegerText(std::string_view text)
-{
-    const std::string_view digits = WithoutSign(text);
-    if (digits.empty())
-        return false;
-    for (char c : digits)
-        if (!IsDigit(c))
-            return false;
-    return digits.front() != '0' || digits.size() == 1;
-}
-
-bool IsNumberText(std::string_view text)
-{
-    const std::string_view body = WithoutSign(text);
-    int points = 0;
-    int digits = 0;
-    for (char c : body) {
-        if (c == '.')
-            ++points;
-        else if (IsDigit(c))
-            ++digits;
-        else
-            return false;
-    }
-    if (digits == 0 || points > 1)
-        return false;
-    return body.front() != '0' || body.size() == 1 || body[1] == '.';
-}
 
 std::optional<CColumnRule> BranchColumnRule(ColumnId id)
 {

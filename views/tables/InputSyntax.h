@@ -1,18 +1,10 @@
 #pragma once
 // The syntax and range checks of typed table cells (plain C++).
 #include "ColumnIds.h"
+#include "NumberText.h"
 
 #include <optional>
 #include <string>
-#include <string_view>
-
-// Optional minus, then digits; a leading zero only as the only digit
-// (0 and -0 pass, 05 fails). No blanks, plus sign, point or exponent.
-bool IsIntegerText(std::string_view text);
-// Optional minus, then digits and at most one point with at least one
-// digit; after a leading zero that is not alone the point must follow
-// (0, 0.5, .5 pass; 05, 00.5 fail). No blanks, plus sign or exponent.
-bool IsNumberText(std::string_view text);
 
 // The range a table column accepts, with its message.
 struct CColumnRule {
