@@ -33,7 +33,7 @@ TEST_F(GraphView, InitialUpdateAddsCurvesInFrontAndNamesTheWindow)
     view->InitialUpdate();
     EXPECT_EQ(Doc().CurveList().size(), 14u);
 
-    QSignalSpy captions(view.get(), &CKalvexGraphView::captionChanged);
+    QSignalSpy captions(view.get(), &QWidget::windowTitleChanged);
     CKalvexBranch& branch = AddBranchWithResults(10, {20, 21});
     branch.name = "Haulage";
     Doc().graphBranch = &branch;

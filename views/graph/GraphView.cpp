@@ -68,10 +68,8 @@ QString CKalvexGraphView::Caption() const
 void CKalvexGraphView::SetCaption()
 {
     const QString caption = Caption();
-    if (windowTitle() != caption) {
-        setWindowTitle(caption);
-        emit captionChanged(caption);
-    }
+    if (windowTitle() != caption)
+        setWindowTitle(caption);  // the child window follows its view's title
 }
 
 int CKalvexGraphView::GraphBranchIndex() const

@@ -55,7 +55,6 @@ public:
     QPrinter& Printer();
 
 signals:
-    void captionChanged(const QString& caption);
     void commandStateChanged();
 
 protected:

@@ -138,10 +138,8 @@ QString CKalvexTableView::Caption() const
 void CKalvexTableView::SetCaption()
 {
     const QString caption = Caption();
-    if (windowTitle() != caption) {
-        setWindowTitle(caption);
-        emit captionChanged(caption);
-    }
+    if (windowTitle() != caption)
+        setWindowTitle(caption);  // the child window follows its view's title
 }
 
 bool CKalvexTableView::HeaderStyle(int col, CGXStyle& style) const

@@ -38,7 +38,6 @@ public:
     bool RunCommand(int id) override;
 
 signals:
-    void captionChanged(const QString& caption);
     // Something the availability of commands depends on changed.
     void commandStateChanged();
 
