@@ -163,7 +163,12 @@ void CMainFrame::RebuildMenus()
         return;
     m_menuKind = kind;
     QMenuBar* bar = menuBar();
+    // clear() only takes the menus out of the bar; they stay its children
+    // until deleted (later: the switch may come from one of them).
+    const QList<QMenu*> old = bar->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly);
     bar->clear();
+    for (QMenu* menu : old)
+        menu->deleteLater();
     for (const CMenuLayout& layout : MenuLayout(kind)) {
         QMenu* menu = bar->addMenu(layout.title);
         for (int id : layout.items) {

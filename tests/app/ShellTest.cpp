@@ -297,3 +297,15 @@ TEST_F(Shell, F1OpensThePageOfTheActiveWindow)
     EXPECT_EQ(CHelpWindow::Existing()->CurrentTopic(), "index");
     CHelpWindow::Existing()->close();
 }
+
+TEST_F(Shell, SwitchingViewsDoesNotPileUpMenus)
+{
+    Command(Cmd::ViewResultsTable);
+    for (int i = 0; i < 5; ++i) {
+        Command(Cmd::ViewBranchTable);
+        Command(Cmd::ViewResultsTable);
+    }
+    Settle();
+    EXPECT_EQ(main->menuBar()->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly).size(),
+              main->menuBar()->actions().size());
+}
