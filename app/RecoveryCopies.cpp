@@ -59,10 +59,14 @@ void CRecoveryCopies::WriteCopies()
             Forget(document);
             continue;
         }
+        const quint64 changes = document->doc.ChangeCount();
+        if (m_copied.contains(document) && m_copied.value(document) == changes)
+            continue;  // the copy holds this state already
         const QString file = CopyFile(document);
         std::string error;
         if (!ReplaceFile(file.toStdString(), WriteDocumentBytes(document->doc), error))
             continue;  // no room for a copy: the next tick tries again
+        m_copied.insert(document, changes);
         QSettings info(InfoFile(file), QSettings::IniFormat);
         info.setValue(QStringLiteral("title"), QString::fromStdString(document->doc.Title()));
         info.setValue(QStringLiteral("path"), QString::fromStdString(document->doc.PathName()));
@@ -73,6 +77,7 @@ void CRecoveryCopies::WriteCopies()
 
 void CRecoveryCopies::Forget(const COpenDocument* document)
 {
+    m_copied.remove(document);
     const QString file = CopyFile(document);
     QFile::remove(file);
     QFile::remove(InfoFile(file));

@@ -5,6 +5,7 @@
 // ends without removing its folder (a crash, a kill) leaves the copies for
 // the next start, which offers to restore them.
 #include <QDateTime>
+#include <QHash>
 #include <QLockFile>
 #include <QObject>
 #include <QString>
@@ -34,8 +35,8 @@ public:
     static QString Root();  // the folder of all runs' copies
     void SetInterval(int milliseconds) { m_timer.setInterval(milliseconds); }
 
-    // Writes a copy of every modified document; removes the copies of
-    // documents no longer modified.
+    // Writes a copy of every modified document changed since its last copy;
+    // removes the copies of documents no longer modified.
     void WriteCopies();
     // The document was saved or closed: its copy goes.
     void Forget(const COpenDocument* document);
@@ -50,6 +51,7 @@ private:
     QString CopyFile(const COpenDocument* document) const;
 
     std::function<QList<COpenDocument*>()> m_documents;
+    QHash<const COpenDocument*, quint64> m_copied;  // the change count each copy holds
     QString m_folder;
     std::unique_ptr<QLockFile> m_lock;
     QTimer m_timer;

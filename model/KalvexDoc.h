@@ -75,7 +75,13 @@ public:
 
     // Framework document state.
     bool IsModified() const { return modified; }
-    void SetModifiedFlag(bool on = true) { modified = on; }
+    void SetModifiedFlag(bool on = true)
+    {
+        modified = on;
+        changeCount += on ? 1 : 0;
+    }
+    // Grows with every change that marks the document modified.
+    std::uint64_t ChangeCount() const { return changeCount; }
     const std::string& PathName() const { return pathName; }
     void SetPathName(const std::string& path);  // also sets the title
     const std::string& Title() const { return title; }
@@ -127,6 +133,7 @@ private:
     bool IdInUse(std::uint16_t id) const;
 
     bool modified = false;
+    std::uint64_t changeCount = 0;
     std::string pathName;
     std::string title = "Untitled";
     std::vector<IDocumentView*> views;

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
 
@@ -86,6 +87,19 @@ TEST_F(Recovery, CopiesOfModifiedDocumentsOnlyAndGoneOnceSaved)
     Command(Cmd::AddBranch);
     main->Recovery().WriteCopies();
     EXPECT_EQ(copiesNow(), 1);
+    // Written again only after another change.
+    const QFileInfo copy = [&root] {
+        for (const QString& run : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+            for (const QFileInfo& file : QDir(root.filePath(run)).entryInfoList({QStringLiteral("*.zt2")}))
+                return file;
+        return QFileInfo();
+    }();
+    QFile::remove(copy.filePath());
+    main->Recovery().WriteCopies();
+    EXPECT_FALSE(QFile::exists(copy.filePath()));
+    Command(Cmd::AddBranch);
+    main->Recovery().WriteCopies();
+    EXPECT_TRUE(QFile::exists(copy.filePath()));
     EXPECT_TRUE(CRecoveryCopies::LeftOver().isEmpty());  // this run is alive: not offered
 
     const QString path = TempPath("saved-then.zt2");
