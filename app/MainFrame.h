@@ -83,6 +83,9 @@ private:
 
     CKalvexFrm* CreateFrame(COpenDocument& document, ViewKind kind);
     COpenDocument* AddDocument();
+    // Takes a document into the window's list.
+    COpenDocument* Adopt(std::unique_ptr<COpenDocument> document);
+    void NoteRecentFile(const QString& path);
     void FrameDestroyed(COpenDocument* document);
     bool CanCloseFrame(CKalvexFrm& frame);
     bool QueryClose(COpenDocument& document);

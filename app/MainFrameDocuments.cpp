@@ -21,13 +21,27 @@
 
 #include <functional>
 
+COpenDocument* CMainFrame::Adopt(std::unique_ptr<COpenDocument> document)
+{
+    COpenDocument* adopted = document.release();
+    adopted->setParent(this);
+    m_documents.append(adopted);
+    connect(&adopted->undo, &QUndoStack::indexChanged, this, &CMainFrame::UpdateActions);
+    return adopted;
+}
+
+void CMainFrame::NoteRecentFile(const QString& path)
+{
+    m_recent.Add(path);
+    m_recent.Save();
+    UpdateRecentActions();
+}
+
 COpenDocument* CMainFrame::AddDocument()
 {
-    auto* document = new COpenDocument(this);
+    auto document = std::make_unique<COpenDocument>();
     document->doc.OnNewDocument();
-    m_documents.append(document);
-    connect(&document->undo, &QUndoStack::indexChanged, this, &CMainFrame::UpdateActions);
-    return document;
+    return Adopt(std::move(document));
 }
 
 COpenDocument* CMainFrame::NewDocument()
@@ -56,7 +70,7 @@ COpenDocument* CMainFrame::OpenDocument(const QString& path)
             m_mdi->setActiveSubWindow(frames.first());
         return open;
     }
-    auto document = std::make_unique<COpenDocument>(this);
+    auto document = std::make_unique<COpenDocument>();
     const CFileResult result = LoadDocumentFile(path.toStdString(), document->doc);
     if (!result.ok) {
         Messages::Error(this, QString::fromStdString(result.message));
@@ -66,12 +80,8 @@ COpenDocument* CMainFrame::OpenDocument(const QString& path)
     }
     if (result.layoutsReset)
         Messages::Information(this, QString::fromStdString(result.message));
-    COpenDocument* opened = document.release();
-    m_documents.append(opened);
-    connect(&opened->undo, &QUndoStack::indexChanged, this, &CMainFrame::UpdateActions);
-    m_recent.Add(path);
-    m_recent.Save();
-    UpdateRecentActions();
+    COpenDocument* opened = Adopt(std::move(document));
+    NoteRecentFile(path);
     CreateFrame(*opened, ViewKind::Branch);
     return opened;
 }
@@ -106,9 +116,7 @@ bool CMainFrame::SaveDocument(COpenDocument& document, bool askName)
         return false;
     }
     m_recovery->Forget(&document);
-    m_recent.Add(path);
-    m_recent.Save();
-    UpdateRecentActions();
+    NoteRecentFile(path);
     document.doc.UpdateAllViews(nullptr, kHintContents);  // captions show the new title
     UpdateTitle();
     return true;
@@ -254,7 +262,7 @@ CKalvexFrm* CMainFrame::ShowView(COpenDocument& document, ViewKind kind)
 
 COpenDocument* CMainFrame::RestoreDocument(const CRecoveryCopy& copy)
 {
-    auto document = std::make_unique<COpenDocument>(this);
+    auto document = std::make_unique<COpenDocument>();
     const CFileResult result = LoadDocumentFile(copy.file.toStdString(), document->doc);
     if (!result.ok) {
         Messages::Error(this, QString::fromStdString(result.message));
@@ -268,9 +276,7 @@ COpenDocument* CMainFrame::RestoreDocument(const CRecoveryCopy& copy)
         document->doc.SetPathName(copy.path.toStdString());
     }
     document->doc.SetModifiedFlag();
-    COpenDocument* restored = document.release();
-    m_documents.append(restored);
-    connect(&restored->undo, &QUndoStack::indexChanged, this, &CMainFrame::UpdateActions);
+    COpenDocument* restored = Adopt(std::move(document));
     CreateFrame(*restored, ViewKind::Branch);
     return restored;
 }
