@@ -2,7 +2,6 @@
 
 #include "OpenDocument.h"
 #include "archive/DocumentFile.h"
-#include "archive/FileAccess.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -63,8 +62,7 @@ void CRecoveryCopies::WriteCopies()
         if (m_copied.contains(document) && m_copied.value(document) == changes)
             continue;  // the copy holds this state already
         const QString file = CopyFile(document);
-        std::string error;
-        if (!ReplaceFile(file.toStdString(), WriteDocumentBytes(document->doc), error))
+        if (!WriteDocumentFile(file.toStdString(), document->doc).ok)
             continue;  // no room for a copy: the next tick tries again
         m_copied.insert(document, changes);
         QSettings info(InfoFile(file), QSettings::IniFormat);

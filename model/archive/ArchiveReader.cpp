@@ -3,6 +3,7 @@
 #include "ArchiveError.h"
 #include "TextCodec.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 #include <string_view>
@@ -18,23 +19,59 @@ constexpr std::size_t kMaxClassName = 64;  // names of this length or longer are
 
 }  // namespace
 
-void CArchiveReader::Need(std::size_t size) const
+// Bytes a refill reads from the source at least.
+constexpr std::size_t kChunkBytes = std::size_t{256} << 10;
+
+void CArchiveReader::Fill(std::size_t size)
 {
-    if (size > Remaining())
+    if (size > Remaining() || !source)
         Fail(ArchiveErrorKind::EndOfFile, "unexpected end of file");
+    // The unread rest of the window moves to the front of the buffer.
+    const std::size_t left = window.size() - at;
+    const std::size_t capacity = std::max(kChunkBytes, size);
+    if (buffer.size() < capacity) {
+        std::vector<std::uint8_t> larger(capacity);
+        std::copy(window.begin() + static_cast<std::ptrdiff_t>(at), window.end(), larger.begin());
+        buffer.swap(larger);
+    } else if (left > 0) {
+        std::memmove(buffer.data(), window.data() + at, left);
+    }
+    windowStart += at;
+    at = 0;
+    const std::size_t wanted = std::min(buffer.size(), total - windowStart);
+    std::size_t filled = left;
+    while (filled < wanted) {
+        const std::size_t n = source->Read(buffer.data() + filled, wanted - filled);
+        if (n == 0)
+            Fail(ArchiveErrorKind::EndOfFile, "file shorter than when it was opened");
+        filled += n;
+    }
+    window = std::span<const std::uint8_t>(buffer.data(), filled);
+}
+
+std::vector<std::uint8_t> CArchiveReader::BytesAt(std::size_t offset, std::size_t size) const
+{
+    if (offset > total || size > total - offset)
+        Fail(ArchiveErrorKind::EndOfFile, "unexpected end of file");
+    std::vector<std::uint8_t> copy(size);
+    if (source)
+        source->ReadAt(offset, copy.data(), size);
+    else
+        std::copy_n(window.begin() + static_cast<std::ptrdiff_t>(offset), size, copy.begin());
+    return copy;
 }
 
 std::uint8_t CArchiveReader::ReadByte()
 {
     Need(1);
-    return bytes[position++];
+    return window[at++];
 }
 
 std::uint16_t CArchiveReader::ReadWord()
 {
     Need(2);
-    const auto value = static_cast<std::uint16_t>(bytes[position] | (bytes[position + 1] << 8));
-    position += 2;
+    const auto value = static_cast<std::uint16_t>(window[at] | (window[at + 1] << 8));
+    at += 2;
     return value;
 }
 
@@ -43,8 +80,8 @@ std::uint32_t CArchiveReader::ReadDword()
     Need(4);
     std::uint32_t value = 0;
     for (int i = 3; i >= 0; --i)
-        value = (value << 8) | bytes[position + static_cast<std::size_t>(i)];
-    position += 4;
+        value = (value << 8) | window[at + static_cast<std::size_t>(i)];
+    at += 4;
     return value;
 }
 
@@ -87,8 +124,8 @@ std::string CArchiveReader::ReadString()
     std::size_t length = ReadLengthPrefix();
     if (length != SIZE_MAX) {
         Need(length);
-        const std::string_view raw(reinterpret_cast<const char*>(bytes.data() + position), length);
-        position += length;
+        const std::string_view raw(reinterpret_cast<const char*>(window.data() + at), length);
+        at += length;
         return Cp1252ToUtf8(raw);
     }
     length = ReadLengthPrefix();
@@ -111,18 +148,19 @@ std::vector<std::uint16_t> CArchiveReader::ReadWordList()
     return words;
 }
 
-bool CArchiveReader::Peek(void* out, std::size_t size) const
+bool CArchiveReader::Peek(void* out, std::size_t size)
 {
     if (size > Remaining())
         return false;
-    std::memcpy(out, bytes.data() + position, size);
+    Need(size);
+    std::memcpy(out, window.data() + at, size);
     return true;
 }
 
 void CArchiveReader::Skip(std::size_t size)
 {
     Need(size);
-    position += size;
+    at += size;
 }
 
 ArchiveClass CArchiveReader::ReadClassRecord()
@@ -132,8 +170,8 @@ ArchiveClass CArchiveReader::ReadClassRecord()
     if (nameLength >= kMaxClassName)
         Fail(ArchiveErrorKind::BadClass, "class name too long");
     Need(nameLength);
-    const std::string_view name(reinterpret_cast<const char*>(bytes.data() + position), nameLength);
-    position += nameLength;
+    const std::string_view name(reinterpret_cast<const char*>(window.data() + at), nameLength);
+    at += nameLength;
     const std::optional<ArchiveClass> cls = FindArchiveClass(name);
     if (!cls)
         Fail(ArchiveErrorKind::BadClass, "unknown class");

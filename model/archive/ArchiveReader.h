@@ -1,8 +1,9 @@
 #pragma once
-// Reads the primitive items and tagged objects of a document file from a
-// byte buffer. Every read checks what remains first: a count or a length
-// beyond the end of the data is an end-of-file error before anything is
-// allocated for it.
+// Reads the primitive items and tagged objects of a document file, from a
+// byte buffer or from a file read in chunks as the reader goes (so that a
+// large document is never held twice in memory). Every read checks what
+// remains first: a count or a length beyond the end of the data is an
+// end-of-file error before anything is allocated for it.
 #include "ArchiveClasses.h"
 
 #include <cstdint>
@@ -11,9 +12,23 @@
 #include <string>
 #include <vector>
 
+// A file the reader takes its bytes from. Both calls throw CArchiveError
+// when the system fails to read.
+class IArchiveSource {
+public:
+    virtual ~IArchiveSource() = default;
+    // Reads up to size bytes from the current position on; 0 at the end.
+    virtual std::size_t Read(std::uint8_t* into, std::size_t size) = 0;
+    // Reads exactly size bytes at offset, leaving the current position.
+    virtual void ReadAt(std::size_t offset, std::uint8_t* into, std::size_t size) = 0;
+};
+
 class CArchiveReader {
 public:
-    explicit CArchiveReader(std::span<const std::uint8_t> data) : bytes(data) {}
+    // All of the data in memory.
+    explicit CArchiveReader(std::span<const std::uint8_t> data) : window(data), total(data.size()) {}
+    // size bytes from input, read from its current position on.
+    CArchiveReader(IArchiveSource& input, std::size_t size) : total(size), source(&input) {}
 
     std::uint8_t ReadByte();
     bool ReadBool() { return ReadByte() != 0; }
@@ -29,7 +44,7 @@ public:
     std::string ReadString();
     std::vector<std::uint16_t> ReadWordList();
     // The next bytes without consuming them; false when fewer remain.
-    bool Peek(void* out, std::size_t size) const;
+    bool Peek(void* out, std::size_t size);
     void Skip(std::size_t size);
 
     // Reads an object reference. Returns nothing for a null reference, or
@@ -39,13 +54,20 @@ public:
     // owner. With an expected class, any other class is a bad-class error.
     std::optional<ArchiveClass> ReadObjectTag(std::optional<ArchiveClass> expected);
 
-    std::size_t Position() const { return position; }
-    std::size_t Remaining() const { return bytes.size() - position; }
-    std::size_t Size() const { return bytes.size(); }
-    std::span<const std::uint8_t> Data() const { return bytes; }
+    std::size_t Position() const { return windowStart + at; }
+    std::size_t Remaining() const { return total - Position(); }
+    std::size_t Size() const { return total; }
+    // A copy of size bytes at offset, wherever the reader stands.
+    std::vector<std::uint8_t> BytesAt(std::size_t offset, std::size_t size) const;
 
 private:
-    void Need(std::size_t size) const;
+    // Makes the next size bytes available in the window.
+    void Need(std::size_t size)
+    {
+        if (size > window.size() - at)
+            Fill(size);
+    }
+    void Fill(std::size_t size);
     std::size_t ReadLengthPrefix();
     ArchiveClass ReadClassRecord();
 
@@ -54,7 +76,11 @@ private:
         ArchiveClass cls;
     };
 
-    std::span<const std::uint8_t> bytes;
-    std::size_t position = 0;
+    std::span<const std::uint8_t> window;  // the bytes at hand, from windowStart on
+    std::size_t at = 0;                    // the read position in the window
+    std::size_t windowStart = 0;
+    std::size_t total = 0;
+    IArchiveSource* source = nullptr;
+    std::vector<std::uint8_t> buffer;  // holds the window when reading from a source
     std::vector<Entry> table{{false, ArchiveClass::KalvexBranch}};  // entry 0 stands for null
 };

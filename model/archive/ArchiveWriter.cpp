@@ -12,7 +12,24 @@ constexpr std::uint16_t kBigTag = 0x7FFF;
 constexpr std::uint16_t kNewClassTag = 0xFFFF;
 constexpr std::uint16_t kClassTagBit = 0x8000;
 
+// Bytes a writer with a sink collects before handing them on.
+constexpr std::size_t kChunkBytes = std::size_t{256} << 10;
+
 }  // namespace
+
+CArchiveWriter::CArchiveWriter(IArchiveSink* output) : sink(output)
+{
+    if (sink)
+        bytes.reserve(kChunkBytes + 4096);
+}
+
+void CArchiveWriter::Flush()
+{
+    if (sink && !bytes.empty()) {
+        sink->Write(bytes.data(), bytes.size());
+        bytes.clear();
+    }
+}
 
 template <typename Unsigned>
 void CArchiveWriter::AppendLittleEndian(Unsigned value)
@@ -109,6 +126,10 @@ std::uint32_t CArchiveWriter::TakeNumber()
 
 void CArchiveWriter::BeginObject(ArchiveClass cls)
 {
+    // Objects are small: a chunk is handed on at the start of the one that
+    // follows it.
+    if (sink && bytes.size() >= kChunkBytes)
+        Flush();
     std::uint32_t& classNumber = classNumbers[static_cast<std::size_t>(cls)];
     if (classNumber == 0) {
         const ArchiveClassInfo& info = ClassInfo(cls);

@@ -1,7 +1,8 @@
 #pragma once
 // Writes the primitive items and tagged objects of a document file into a
-// byte buffer. One reference table numbers classes and objects from 1 in the
-// order they are first written.
+// byte buffer, which a writer with a sink hands on in chunks (so that a large
+// document is never held twice in memory). One reference table numbers
+// classes and objects from 1 in the order they are first written.
 #include "ArchiveClasses.h"
 
 #include <array>
@@ -9,8 +10,17 @@
 #include <string_view>
 #include <vector>
 
+// Where a writer's bytes go. Write throws when they cannot be written.
+class IArchiveSink {
+public:
+    virtual ~IArchiveSink() = default;
+    virtual void Write(const std::uint8_t* data, std::size_t size) = 0;
+};
+
 class CArchiveWriter {
 public:
+    // Without a sink the bytes collect in memory (Bytes, TakeBytes).
+    explicit CArchiveWriter(IArchiveSink* output = nullptr);
     void WriteByte(std::uint8_t value) { bytes.push_back(value); }
     void WriteBool(bool value) { WriteByte(value ? 1 : 0); }
     void WriteWord(std::uint16_t value);
@@ -33,8 +43,10 @@ public:
     void BeginObject(ArchiveClass cls);
 
     // Room for the given number of bytes in all, so that a large document
-    // is written without growing (and copying) its image on the way.
+    // is written into memory without growing (and copying) its image.
     void Reserve(std::size_t size) { bytes.reserve(size); }
+    // Hands what is buffered to the sink; the last call after writing.
+    void Flush();
 
     const std::vector<std::uint8_t>& Bytes() const { return bytes; }
     std::vector<std::uint8_t> TakeBytes() { return std::move(bytes); }
@@ -46,6 +58,7 @@ private:
     std::uint32_t TakeNumber();
 
     std::vector<std::uint8_t> bytes;
+    IArchiveSink* sink = nullptr;
     std::uint32_t nextNumber = 1;
     std::array<std::uint32_t, kArchiveClassCount> classNumbers{};  // 0: not yet written
 };

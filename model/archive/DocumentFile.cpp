@@ -174,8 +174,8 @@ bool ReadDocument(CArchiveReader& in, CKalvexDoc& doc)
                 throw CArchiveError(ArchiveErrorKind::EndOfFile, "file too short for its settings");
             for (std::unique_ptr<CGXGridParam>* reset : GridParams(doc))
                 reset->reset();
-            const std::span<const std::uint8_t> all = in.Data();
-            CArchiveReader tail(all.subspan(in.Size() - kTailBytes));
+            const std::vector<std::uint8_t> end = in.BytesAt(in.Size() - kTailBytes, kTailBytes);
+            CArchiveReader tail(end);
             ReadTail(tail, doc, true);
             return true;
         }
@@ -211,12 +211,8 @@ std::size_t EstimatedFileSize(const CKalvexDoc& doc)
     return size;
 }
 
-}  // namespace
-
-std::vector<std::uint8_t> WriteDocumentBytes(const CKalvexDoc& doc)
+void WriteDocument(CArchiveWriter& out, const CKalvexDoc& doc)
 {
-    CArchiveWriter out;
-    out.Reserve(EstimatedFileSize(doc));
     out.WriteCount(doc.branches.size());
     for (const auto& branch : doc.branches) {
         out.BeginObject(ArchiveClass::KalvexBranch);
@@ -236,15 +232,16 @@ std::vector<std::uint8_t> WriteDocumentBytes(const CKalvexDoc& doc)
     for (const std::unique_ptr<CGXGridParam>* param : GridParams(doc))
         WriteGridParam(out, param->get());
     WriteTail(out, doc);
-    return out.TakeBytes();
+    out.Flush();
 }
 
-CFileResult ReadDocumentBytes(const std::vector<std::uint8_t>& bytes, CKalvexDoc& doc)
+// Reads a whole document from in into doc, which changes only when all of
+// it was read.
+CFileResult ReadDocumentFrom(CArchiveReader& in, CKalvexDoc& doc)
 {
     CFileResult result;
     try {
         CKalvexDoc loaded;
-        CArchiveReader in(bytes);
         result.layoutsReset = ReadDocument(in, loaded);
         doc.TakeFileContents(loaded);
     } catch (const CArchiveError& error) {
@@ -260,16 +257,87 @@ CFileResult ReadDocumentBytes(const std::vector<std::uint8_t>& bytes, CKalvexDoc
     return result;
 }
 
+// A regular file read in chunks; a failed read keeps the system's text.
+class CFileSource : public IArchiveSource {
+public:
+    explicit CFileSource(CReadableFile& readable) : file(readable) {}
+    std::size_t Read(std::uint8_t* into, std::size_t size) override
+    {
+        const long long n = file.Read(into, size, errorText);
+        if (n < 0)
+            throw CArchiveError(ArchiveErrorKind::Generic, "read failed");
+        return static_cast<std::size_t>(n);
+    }
+    void ReadAt(std::size_t offset, std::uint8_t* into, std::size_t size) override
+    {
+        if (!file.ReadAt(offset, into, size, errorText))
+            throw CArchiveError(ArchiveErrorKind::Generic, "read failed");
+    }
+    std::string errorText;
+
+private:
+    CReadableFile& file;
+};
+
+// The new file of a save, written in chunks.
+class CFileSink : public IArchiveSink {
+public:
+    explicit CFileSink(CReplacingFile& replacing) : file(replacing) {}
+    void Write(const std::uint8_t* data, std::size_t size) override
+    {
+        if (!file.Write(data, size, errorText))
+            throw CArchiveError(ArchiveErrorKind::Generic, "write failed");
+    }
+    std::string errorText;
+
+private:
+    CReplacingFile& file;
+};
+
+CFileResult ReadFile(const std::string& path, CKalvexDoc& doc)
+{
+    CFileResult result;
+    CReadableFile file;
+    if (!file.Open(path, result.message))
+        return result;
+    if (!file.IsRegular()) {
+        // A pipe or a device: its size is known only once it is read.
+        std::vector<std::uint8_t> bytes;
+        if (!file.ReadRest(bytes, result.message))
+            return result;
+        return ReadDocumentBytes(bytes, doc);
+    }
+    CFileSource source(file);
+    CArchiveReader in(source, file.Size());
+    result = ReadDocumentFrom(in, doc);
+    if (!source.errorText.empty())
+        result.message = source.errorText;
+    return result;
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> WriteDocumentBytes(const CKalvexDoc& doc)
+{
+    CArchiveWriter out;
+    out.Reserve(EstimatedFileSize(doc));
+    WriteDocument(out, doc);
+    return out.TakeBytes();
+}
+
+CFileResult ReadDocumentBytes(const std::vector<std::uint8_t>& bytes, CKalvexDoc& doc)
+{
+    CArchiveReader in(bytes);
+    return ReadDocumentFrom(in, doc);
+}
+
 // A load or save that runs out of memory (or meets any other exception)
 // reports the failure; the document stays as it was.
 CFileResult LoadDocumentFile(const std::string& path, CKalvexDoc& doc)
 {
     CFileResult result;
     try {
-        std::vector<std::uint8_t> bytes;
-        if (!ReadWholeFile(path, bytes, result.message))
-            return result;
-        result = ReadDocumentBytes(bytes, doc);
+        result = ReadFile(path, doc);
         if (result.ok) {
             doc.SetPathName(path);
             doc.SetModifiedFlag(false);
@@ -281,18 +349,30 @@ CFileResult LoadDocumentFile(const std::string& path, CKalvexDoc& doc)
     return result;
 }
 
-CFileResult SaveDocumentFile(const std::string& path, CKalvexDoc& doc)
+CFileResult WriteDocumentFile(const std::string& path, const CKalvexDoc& doc)
 {
     CFileResult result;
+    CReplacingFile file;
+    if (!file.Open(path, result.message))
+        return result;
+    CFileSink sink(file);
     try {
-        const std::vector<std::uint8_t> bytes = WriteDocumentBytes(doc);
-        if (!ReplaceFile(path, bytes, result.message))
-            return result;
+        CArchiveWriter out(&sink);
+        WriteDocument(out, doc);
+    } catch (const std::exception&) {
+        result.message = sink.errorText.empty() ? kFailedToSaveText : sink.errorText;
+        return result;
+    }
+    result.ok = file.Commit(result.message);
+    return result;
+}
+
+CFileResult SaveDocumentFile(const std::string& path, CKalvexDoc& doc)
+{
+    CFileResult result = WriteDocumentFile(path, doc);
+    if (result.ok) {
         doc.SetPathName(path);
         doc.SetModifiedFlag(false);
-        result.ok = true;
-    } catch (const std::exception&) {
-        result.message = kFailedToSaveText;
     }
     return result;
 }

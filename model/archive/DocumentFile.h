@@ -26,6 +26,10 @@ std::vector<std::uint8_t> WriteDocumentBytes(const CKalvexDoc& doc);
 // Loads into a fresh document and moves the result into doc only when the
 // whole file was read; doc is unchanged on failure.
 CFileResult ReadDocumentBytes(const std::vector<std::uint8_t>& bytes, CKalvexDoc& doc);
+// Writes the document into the file at path, which is replaced only when
+// complete; the document itself stays as it is (a copy, say).
+CFileResult WriteDocumentFile(const std::string& path, const CKalvexDoc& doc);
 // Both also set the path and title and clear the modified flag on success.
+// A large document is streamed: it is never held in memory a second time.
 CFileResult LoadDocumentFile(const std::string& path, CKalvexDoc& doc);
 CFileResult SaveDocumentFile(const std::string& path, CKalvexDoc& doc);

@@ -79,40 +79,17 @@ std::string ResolveTarget(const std::string& path)
     return target;
 }
 
-bool WriteAll(int fd, const std::vector<std::uint8_t>& bytes)
+bool WriteAll(int fd, const std::uint8_t* data, std::size_t size)
 {
     std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    while (done < size) {
+        const ssize_t n = ::write(fd, data + done, size - done);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
             return false;
         }
         done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-// Writes into an existing file that is not a regular one (a pipe, a
-// terminal, a device): such a file cannot be replaced by renaming, and
-// opening it neither creates nor truncates anything.
-bool WriteInto(const std::string& path, const std::vector<std::uint8_t>& bytes, std::string& errorText)
-{
-    const int fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) {
-        errorText = FileErrorText(errno, path);
-        return false;
-    }
-    if (!WriteAll(fd, bytes)) {
-        const int error = errno;
-        CloseQuietly(fd);
-        errorText = FileErrorText(error, path);
-        return false;
-    }
-    if (::close(fd) != 0 && errno != EINTR) {
-        errorText = FileErrorText(errno, path);
-        return false;
     }
     return true;
 }
@@ -153,116 +130,187 @@ std::string FileErrorText(int errorNumber, const std::string& path)
     }
 }
 
-bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes, std::string& errorText)
+CReadableFile::~CReadableFile() { CloseQuietly(fd); }
+
+bool CReadableFile::Open(const std::string& name, std::string& errorText)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    path = name;
+    fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         errorText = FileErrorText(errno, path);
         return false;
     }
     struct stat info {};
     if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
-        const int error = S_ISDIR(info.st_mode) ? EISDIR : errno;
-        CloseQuietly(fd);
-        errorText = FileErrorText(error, path);
+        errorText = FileErrorText(S_ISDIR(info.st_mode) ? EISDIR : errno, path);
         return false;
     }
     // A regular file larger than any document is refused before anything is
     // read; a pipe or device is checked as it is read.
-    if (S_ISREG(info.st_mode) && static_cast<std::uint64_t>(info.st_size) > kMaxFileBytes) {
-        CloseQuietly(fd);
+    regular = S_ISREG(info.st_mode);
+    if (regular && static_cast<std::uint64_t>(info.st_size) > kMaxFileBytes) {
         errorText = kUnexpectedFormatText;
         return false;
     }
-    std::vector<std::uint8_t> data;
-    if (S_ISREG(info.st_mode))
-        data.reserve(static_cast<std::size_t>(info.st_size));
-    std::uint8_t chunk[65536];
+    size = regular ? static_cast<std::size_t>(info.st_size) : 0;
+    return true;
+}
+
+long long CReadableFile::Read(std::uint8_t* into, std::size_t count, std::string& errorText)
+{
     for (;;) {
-        const ssize_t n = ::read(fd, chunk, sizeof chunk);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            const int error = errno;
-            CloseQuietly(fd);
-            errorText = FileErrorText(error, path);
+        const ssize_t n = ::read(fd, into, count);
+        if (n >= 0)
+            return n;
+        if (errno != EINTR) {
+            errorText = FileErrorText(errno, path);
+            return -1;
+        }
+    }
+}
+
+bool CReadableFile::ReadAt(std::size_t offset, std::uint8_t* into, std::size_t count, std::string& errorText)
+{
+    std::size_t done = 0;
+    while (done < count) {
+        const ssize_t n = ::pread(fd, into + done, count - done, static_cast<off_t>(offset + done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            errorText = n < 0 ? FileErrorText(errno, path) : std::string(kUnexpectedFormatText);
             return false;
         }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+bool CReadableFile::ReadRest(std::vector<std::uint8_t>& bytes, std::string& errorText)
+{
+    std::vector<std::uint8_t> data;
+    if (regular)
+        data.reserve(size);
+    std::uint8_t chunk[65536];
+    for (;;) {
+        const long long n = Read(chunk, sizeof chunk, errorText);
+        if (n < 0)
+            return false;
         if (n == 0)
             break;
         if (data.size() + static_cast<std::size_t>(n) > kMaxFileBytes) {
-            CloseQuietly(fd);
             errorText = kUnexpectedFormatText;
             return false;
         }
         data.insert(data.end(), chunk, chunk + n);
     }
-    CloseQuietly(fd);
     bytes = std::move(data);
     return true;
 }
 
-bool ReplaceFile(const std::string& path, const std::vector<std::uint8_t>& bytes, std::string& errorText)
+bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes, std::string& errorText)
 {
+    CReadableFile file;
+    return file.Open(path, errorText) && file.ReadRest(bytes, errorText);
+}
+
+CReplacingFile::~CReplacingFile() { Abandon(); }
+
+bool CReplacingFile::Fail(int error, std::string& errorText)
+{
+    errorText = FileErrorText(error, path);
+    Abandon();
+    return false;
+}
+
+void CReplacingFile::Abandon()
+{
+    CloseQuietly(fd);
+    fd = -1;
+    if (!temp.empty())
+        ::unlink(temp.c_str());
+    temp.clear();
+}
+
+bool CReplacingFile::Open(const std::string& name, std::string& errorText)
+{
+    path = name;
     // The path as the system resolves it, links included (also links such
-    // as /dev/fd/N that name no path of their own).
+    // as /dev/fd/N that name no path of their own). A pipe, a terminal or a
+    // device cannot be replaced by renaming, and opening it neither creates
+    // nor truncates anything: it is written into.
     struct stat named {};
-    if (::stat(path.c_str(), &named) == 0 && !S_ISREG(named.st_mode) && !S_ISDIR(named.st_mode))
-        return WriteInto(path, bytes, errorText);
+    if (::stat(path.c_str(), &named) == 0 && !S_ISREG(named.st_mode) && !S_ISDIR(named.st_mode)) {
+        fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+        return fd >= 0 || Fail(errno, errorText);
+    }
 
-    const std::string target = ResolveTarget(path);
-    auto fail = [&](int error) {
-        errorText = FileErrorText(error, path);
-        return false;
-    };
-
+    target = ResolveTarget(path);
     struct stat existing {};
     const bool exists = ::stat(target.c_str(), &existing) == 0;
     if (exists) {
         if (S_ISDIR(existing.st_mode))
-            return fail(EISDIR);
+            return Fail(EISDIR, errorText);
         if (::access(target.c_str(), W_OK) != 0)
-            return fail(errno);
+            return Fail(errno, errorText);
     }
 
     // The new file goes into the target's directory so that the rename
     // stays on one file system and replaces the target in one step.
     static std::atomic<unsigned> counter{0};
     const std::string directory = DirectoryOf(target);
-    std::string temp;
-    int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = directory;
-        temp += '/';
-        temp += TempNameFor(BaseNameOf(target), counter++);
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        std::string candidate = directory + '/' + TempNameFor(BaseNameOf(target), counter++);
+        fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST)
-            return fail(errno);
+            return Fail(errno, errorText);
+        if (fd >= 0)
+            temp = std::move(candidate);
     }
     if (fd < 0)
-        return fail(EEXIST);
-
-    auto abandon = [&](int error) {
-        CloseQuietly(fd);
-        ::unlink(temp.c_str());
-        return fail(error);
-    };
+        return Fail(EEXIST, errorText);
     if (exists)
         (void)::fchmod(fd, existing.st_mode & 0777);
-    if (!WriteAll(fd, bytes) || ::fsync(fd) != 0)
-        return abandon(errno);
+    return true;
+}
+
+bool CReplacingFile::Write(const std::uint8_t* data, std::size_t count, std::string& errorText)
+{
+    if (fd < 0)
+        return Fail(EBADF, errorText);
+    return WriteAll(fd, data, count) || Fail(errno, errorText);
+}
+
+bool CReplacingFile::Commit(std::string& errorText)
+{
+    if (fd < 0)
+        return Fail(EBADF, errorText);
+    if (temp.empty()) {
+        const int closed = ::close(fd);
+        fd = -1;
+        return closed == 0 || errno == EINTR || Fail(errno, errorText);
+    }
+    if (::fsync(fd) != 0)
+        return Fail(errno, errorText);
     const int closed = ::close(fd);
     fd = -1;
     if (closed != 0)
-        return abandon(errno);
+        return Fail(errno, errorText);
     if (::rename(temp.c_str(), target.c_str()) != 0)
-        return abandon(errno);
+        return Fail(errno, errorText);
+    temp.clear();
 
     // Make the rename itself durable; a failure here leaves a complete file.
-    const int dirFd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int dirFd = ::open(DirectoryOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd >= 0) {
         (void)::fsync(dirFd);
         ::close(dirFd);
     }
     return true;
+}
+
+bool ReplaceFile(const std::string& path, const std::vector<std::uint8_t>& bytes, std::string& errorText)
+{
+    CReplacingFile file;
+    return file.Open(path, errorText) && file.Write(bytes.data(), bytes.size(), errorText) &&
+           file.Commit(errorText);
 }

@@ -32,8 +32,11 @@ auto ResultDoubles(Row& r)
             &r.strataSensible, &r.heatTransferCoeff};
 }
 
-// Smallest size of a tagged record in the file: its WORD tag.
+// Smallest sizes in the file of a list entry: a WORD tag, then the
+// record's fixed members and an empty text.
 constexpr std::size_t kMinTaggedRecord = 2;
+constexpr std::size_t kMinHeatSource = kMinTaggedRecord + 1 + 4 * 8 + 1;
+constexpr std::size_t kMinResultRow = kMinTaggedRecord + 17 * 8 + 2 + 1;
 
 }  // namespace
 
@@ -123,9 +126,12 @@ void ReadBranchMembers(CArchiveReader& in, CKalvexBranch& branch)
 
     // A list entry must be a record of the list's class; a null entry would
     // leave the list with a hole that nothing else in the program expects.
-    const std::size_t sourceCount = in.ReadCount(kMinTaggedRecord);
+    // The counts are checked against what the rest of the file can hold, so
+    // reserving them takes at most a little more memory than the file.
+    const std::size_t sourceCount = in.ReadCount(kMinHeatSource);
     std::vector<CHeatSource>& sources = branch.HeatSourceList();
     sources.clear();
+    sources.reserve(sourceCount);
     for (std::size_t i = 0; i < sourceCount; ++i) {
         if (!in.ReadObjectTag(ArchiveClass::HeatSource))
             throw CArchiveError(ArchiveErrorKind::BadClass, "empty heat source entry");
@@ -134,9 +140,10 @@ void ReadBranchMembers(CArchiveReader& in, CKalvexBranch& branch)
         sources.push_back(std::move(source));
     }
 
-    const std::size_t resultCount = in.ReadCount(kMinTaggedRecord);
+    const std::size_t resultCount = in.ReadCount(kMinResultRow);
     std::vector<CResultInterval>& rows = branch.ResultList();
     rows.clear();
+    rows.reserve(resultCount);
     for (std::size_t i = 0; i < resultCount; ++i) {
         if (!in.ReadObjectTag(ArchiveClass::ResultInterval))
             throw CArchiveError(ArchiveErrorKind::BadClass, "empty result entry");
