@@ -232,16 +232,36 @@ bool CKalvexDoc::MoveBranches(int first, int last, int dest)
     return true;
 }
 
+void CKalvexDoc::BuildPositionTable() const
+{
+    positionOfId.assign(0x10000, -1);
+    // Backwards, so that of two branches with one id (a damaged file) the
+    // first is found, as a scan from the front would.
+    for (std::size_t i = branches.size(); i-- > 0;)
+        positionOfId[branches[i]->branchId] = static_cast<int>(i);
+    lookupWork += branches.size();
+}
+
 int CKalvexDoc::FindBranchIndex(std::uint16_t branchId) const
 {
-    for (std::size_t i = 0; i < branches.size(); ++i)
-        if (branches[i]->branchId == branchId)
-            return static_cast<int>(i);
-    return -1;
+    auto current = [&]() {
+        const int at = positionOfId.empty() ? -1 : positionOfId[branchId];
+        return at >= 0 && at < BranchCount() && branches[static_cast<std::size_t>(at)]->branchId == branchId
+                   ? at
+                   : -1;
+    };
+    ++lookupWork;
+    if (const int at = current(); at >= 0)
+        return at;
+    // Not where the table says: the list changed, or no branch has the id.
+    BuildPositionTable();
+    return positionOfId[branchId];
 }
 
 int CKalvexDoc::IndexOfBranch(const CKalvexBranch* branch) const
 {
+    // By address alone: the pointer may name a branch deleted since.
+    lookupWork += branches.size();
     for (std::size_t i = 0; i < branches.size(); ++i)
         if (branches[i].get() == branch)
             return static_cast<int>(i);

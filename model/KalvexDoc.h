@@ -50,13 +50,21 @@ public:
     // count branches from index, as repeated DeleteBranch(index) would.
     int DeleteBranches(int index, int count);
     bool MoveBranches(int first, int last, int dest);
+    // Position of the branch with the id, -1 when there is none. A table of
+    // positions by id answers in constant time; it is checked at each answer
+    // and built again only when the list has changed since, so a pass over
+    // all branches' source lists stays linear in the number of branches.
     int FindBranchIndex(std::uint16_t branchId) const;
     int ResultBranchRowCount() const;
     int GraphBranchRowCount() const;
     // Loading appends branches that already carry their id from the file.
     void AppendLoadedBranch(std::unique_ptr<CKalvexBranch> branch);
-    // Index of a branch object in the list, -1 when it is not one of ours.
+    // Index of a branch object in the list, -1 when it is not one of ours
+    // (the pointer is only compared, never followed).
     int IndexOfBranch(const CKalvexBranch* branch) const;
+    // Branches the two look-ups above have examined so far, one per entry
+    // of a rebuilt table or of a scan: their work, for tests to count.
+    std::uint64_t LookupWork() const { return lookupWork; }
 
     // Curves of the graph view.
     std::vector<std::unique_ptr<CCurve>>& CurveList() { return curves; }
@@ -134,6 +142,9 @@ private:
 
     bool modified = false;
     std::uint64_t changeCount = 0;
+    void BuildPositionTable() const;
+    mutable std::vector<int> positionOfId;  // by branch id; -1 for none
+    mutable std::uint64_t lookupWork = 0;
     std::string pathName;
     std::string title = "Untitled";
     std::vector<IDocumentView*> views;

@@ -115,3 +115,54 @@ TEST(SourceBranchText, FirstBranchAndBranchesWithoutSources)
     d.at(0).SetSourceBranchIds({d.id(1)});
     EXPECT_EQ(SourceBranchText(d.doc, d.at(0)), "None - N/A");
 }
+
+namespace {
+
+// The source cell as a scan from the front of the list finds it.
+std::string ScannedSourceText(const CKalvexDoc& doc, int index)
+{
+    if (index == 0)
+        return "None - N/A";
+    std::string text;
+    for (std::uint16_t id : doc.BranchAt(index).SourceBranchIds())
+        for (int at = 0; at < doc.BranchCount(); ++at)
+            if (doc.BranchAt(at).branchId == id)
+                text += (text.empty() ? "" : ", ") + std::to_string(at + 1);
+    return text.empty() ? "None" : text;
+}
+
+// Every branch fed by the one before it (and the 7th by the 3rd too);
+// returns the look-up work of listing every source cell, once before and
+// once after a block is deleted and another moved. Each listed text is
+// checked against a scan of the list.
+std::uint64_t SourceTextWork(int count)
+{
+    CKalvexDoc doc;
+    doc.OnNewDocument();
+    doc.InsertNewBranches(0, count);
+    for (int i = 1; i < count; ++i)
+        doc.BranchAt(i).SetSourceBranchIds({doc.BranchAt(i - 1).branchId});
+    doc.BranchAt(6).SetSourceBranchIds({doc.BranchAt(5).branchId, doc.BranchAt(2).branchId});
+    const std::uint64_t before = doc.LookupWork();
+    auto listEvery = [&doc]() {
+        for (int i = 0; i < doc.BranchCount(); ++i) {
+            const std::string expected = ScannedSourceText(doc, i);  // before stale ids drop
+            EXPECT_EQ(SourceBranchText(doc, doc.BranchAt(i)), expected) << "branch " << i + 1;
+        }
+    };
+    listEvery();
+    doc.DeleteBranches(count / 4, count / 4);
+    doc.MoveBranches(0, 9, count / 2);
+    listEvery();
+    return doc.LookupWork() - before;
+}
+
+}  // namespace
+
+TEST(SourceBranchText, ListingEveryCellIsLinearInTheBranchesAndFollowsChanges)
+{
+    const double work2000 = static_cast<double>(SourceTextWork(2000));
+    const double work4000 = static_cast<double>(SourceTextWork(4000));
+    EXPECT_GT(work4000 / work2000, 1.7);
+    EXPECT_LT(work4000 / work2000, 2.3);
+}
