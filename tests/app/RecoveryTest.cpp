@@ -22,7 +22,11 @@ protected:
         Session::SetUp();
         for (const CRecoveryCopy& copy : CRecoveryCopies::LeftOver())
             CRecoveryCopies::Discard(copy);
-        document = TempPath("recovered.zt2");
+        // A folder of each test's own: the tests may run side by side.
+        const QString folder =
+            TempPath(QString::fromUtf8(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        QDir().mkpath(folder);
+        document = QDir(folder).filePath(QStringLiteral("recovered.zt2"));
         QFile::remove(document);
         ASSERT_TRUE(QFile::copy(QStringLiteral(EXAMPLES_DIR "/haulage-drift.zt2"), document));
     }

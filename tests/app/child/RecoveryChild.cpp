@@ -1,5 +1,6 @@
 // A run of the program that ends in a crash: it opens a document, changes
-// it, waits until the recovery copy has been written and kills itself.
+// it, waits until the recovery copy has been written (however slow the
+// machine) and kills itself.
 // The recovery tests start it and look at what it left behind.
 #include "DorvanApp.h"
 #include "KalvexDoc.h"
@@ -8,6 +9,7 @@
 #include "RecoveryCopies.h"
 
 #include <QApplication>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTimer>
@@ -30,6 +32,14 @@ int main(int argc, char** argv)
         return 3;
     document->doc.BranchAt(0).name = "Changed before the crash";
     document->doc.SetModifiedFlag();
-    QTimer::singleShot(500, [] { std::raise(SIGKILL); });
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [] {
+        QDirIterator copies(CRecoveryCopies::Root(), {QStringLiteral("*.zt2")}, QDir::Files,
+                            QDirIterator::Subdirectories);
+        if (copies.hasNext())
+            std::raise(SIGKILL);
+    });
+    watch.start(10);
+    QTimer::singleShot(20000, [] { std::exit(4); });  // no copy at all: the test fails plainly
     return app.exec();
 }
