@@ -21,7 +21,8 @@
 class CKalvexDoc;
 
 // What must stay at or below the limit; every criterion in °C, taken from
-// the result rows as the results table shows them.
+// the result rows as the results table shows them. A run that trips the
+// dry-bulb guard or stops before the outlet never keeps a limit.
 enum class SolveCriterion { MeanSkinTemp, Wbgt, EffectiveTemp, DryBulb, WetBulb };
 inline constexpr SolveCriterion kSolveCriteria[] = {SolveCriterion::MeanSkinTemp, SolveCriterion::Wbgt,
                                                     SolveCriterion::EffectiveTemp, SolveCriterion::DryBulb,
@@ -97,6 +98,13 @@ struct CRequirementAnswer {
 };
 
 // Never change the document: every march runs on a copy of the branch.
+// The range is scanned from its start in steps of about a sixteenth of a
+// decade; between the first step that keeps the limit and the one before,
+// the crossing is narrowed to 0.01 by halving. A criterion that dips below
+// the limit and rises again within one coarse step may be missed there.
+// Only the solved branch is validated, as a single-branch Execute (or, in
+// sequence mode, the sequence's check of that branch) lists its errors, with
+// the varied input at the start of its range.
 CRequirementAnswer SolveRequiredQuantity(const CKalvexDoc& doc, const CRequirementQuery& query);
 CRequirementAnswer SolveRequiredCooling(const CKalvexDoc& doc, const CRequirementQuery& query);
 
