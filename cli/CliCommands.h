@@ -10,6 +10,7 @@ enum CliExitStatus : int {
     kExitSuccess = 0,
     kExitDataErrors = 1,  // run: the input data has errors
     kExitFailure = 2,     // wrong usage, or a file error
+    kExitNotReachable = 3,  // solve: no value in the range keeps the limit
 };
 
 // args: the arguments after the program name.
@@ -20,6 +21,7 @@ int NewCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
 int ConvertCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int InfoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int SolveCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 struct CCliArgs;
 class CKalvexDoc;

@@ -5,8 +5,50 @@ namespace {
 const char* const kExitStatus =
     "Exit status:\n"
     "  0  success\n"
-    "  1  the input data has errors (run only); nothing was written\n"
+    "  1  the input data has errors (run and solve); nothing was written\n"
     "  2  wrong usage, or a file could not be read, understood or written\n";
+
+std::string SolveHelp()
+{
+    return std::string(
+               "Usage: dorvan-cli solve FILE --branch N (--quantity | --cooling AT_M)\n"
+               "                        [--criterion mst|wbgt|et|dry|wet] [--limit X]\n"
+               "                        [--outlet] [--range WEAKEST,STRONGEST] [--json OUT]\n"
+               "\n"
+               "Finds what branch N of the document FILE needs so that a criterion stays\n"
+               "at or below a limit, by running the branch again and again on a copy;\n"
+               "FILE itself is never changed.\n"
+               "  --quantity  the smallest intake quantity, 0.10 to 10,000.00 m\u00B3/s. A\n"
+               "              branch fed by others in sequence mode has its additional air\n"
+               "              (0.00 to 100.00 m\u00B3/s) varied instead, with that air's\n"
+               "              temperatures and its sources' outlets as they are stored.\n"
+               "  --cooling AT_M  the weakest cooling (negative sensible heat, kW) of a spot\n"
+               "              source AT_M metres from the intake that keeps the limit at\n"
+               "              every result row downstream of it.\n"
+               "The answer has two decimals. Printed with it are the criterion's highest\n"
+               "value at the answer, where along the branch it first reaches it, and how\n"
+               "many marches the answer took.\n"
+               "\n"
+               "Options:\n"
+               "  --branch N        the branch number: its row number in the branch table\n"
+               "                    (1 is the first branch), not its id\n"
+               "  --criterion C     mst: mean skin temperature (the default), wbgt: WBGT,\n"
+               "                    et: effective temperature, dry: dry bulb, wet: wet bulb\n"
+               "  --limit X         the limit in \u00B0C; by default the document's skin\n"
+               "                    temperature limit for mst, 28.0 for wbgt, et and wet,\n"
+               "                    and 37.0 for dry\n"
+               "  --outlet          check the outlet only, not every result row\n"
+               "  --range W,S       the cooling searched, kW, from the weakest W to the\n"
+               "                    strongest S (default 0,-2000; S at least -10000)\n"
+               "  --json OUT.json   write the answer as JSON; OUT '-' writes it to\n"
+               "                    standard output instead of the text\n"
+               "  -h, --help        show this help\n"
+               "\n"
+               "Input data errors are printed on standard error with the texts of the\n"
+               "Data Errors dialog.\n"
+               "\n") +
+           kExitStatus + "  3  no value in the range keeps the limit (solve only)\n";
+}
 
 }  // namespace
 
@@ -22,6 +64,7 @@ std::string GeneralHelp()
                "  convert IN OUT      read a document and save it again\n"
                "  info FILE           list the branches and the settings of a document\n"
                "  run FILE [OPTIONS]  execute the simulation as the Execute command does\n"
+               "  solve FILE OPTIONS  the air quantity or cooling a branch needs\n"
                "  help [COMMAND]      show this help or the help of a command\n"
                "\n"
                "'dorvan-cli COMMAND --help' shows the arguments of a command.\n"
@@ -83,6 +126,8 @@ std::string CommandHelp(const std::string& command)
                "Input data errors are printed on standard error with the texts of the\n"
                "Data Errors dialog; then nothing is written and the exit status is 1.\n"
                "Messages of the dry-bulb guard go to standard error; the run goes on.\n";
+    } else if (command == "solve") {
+        return SolveHelp();
     } else {
         return {};
     }

@@ -3,6 +3,8 @@
 #include "AirProperties.h"
 #include "BranchListText.h"
 #include "KalvexDoc.h"
+#include "NumberText.h"
+#include "Validation.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -62,12 +64,26 @@ CInletMixture ComputeInletMixture(const CKalvexDoc& doc, const CKalvexBranch& br
     return mix;
 }
 
-void MixInletAir(CKalvexDoc& doc, CKalvexBranch& branch)
+bool IsUsableMixture(const CInletMixture& mix)
 {
-    const CInletMixture mix = ComputeInletMixture(doc, branch);
+    if (!mix.hasSources)
+        return false;
+    const double dryBulb = RoundDecimals(mix.dryBulb, 2);
+    const double wetBulb = RoundDecimals(mix.wetBulb, 2);
+    const double pressureKpa = RoundDecimals(mix.pressure / 1000.0, 3);
+    return CheckIntakeAir(dryBulb, wetBulb, pressureKpa) == IntakeAirProblem::None;
+}
+
+void StoreInletMixture(CKalvexBranch& branch, const CInletMixture& mix)
+{
     if (!mix.hasSources)
         return;
     branch.SetColumnValue(Col::DryBulb, mix.dryBulb);
     branch.SetColumnValue(Col::WetBulb, mix.wetBulb);
     branch.SetColumnValue(Col::Pressure, mix.pressure / 1000.0);
+}
+
+void MixInletAir(CKalvexDoc& doc, CKalvexBranch& branch)
+{
+    StoreInletMixture(branch, ComputeInletMixture(doc, branch));
 }

@@ -19,6 +19,11 @@ struct CInletMixture {
 // The mixture as MixInletAir would store it, without storing it.
 CInletMixture ComputeInletMixture(const CKalvexDoc& doc, const CKalvexBranch& branch);
 
+// Whether the mixture, stored as the branch columns round it, can be
+// marched (CheckIntakeAir); false without sources.
+bool IsUsableMixture(const CInletMixture& mix);
+
 // Overwrites the branch's intake dry bulb, wet bulb and pressure with the
 // mixture, through the column setters; nothing changes without sources.
+void StoreInletMixture(CKalvexBranch& branch, const CInletMixture& mix);
 void MixInletAir(CKalvexDoc& doc, CKalvexBranch& branch);

@@ -85,16 +85,13 @@ bool FeedBranch(CKalvexDoc& doc, CKalvexBranch& branch)
     const CInletMixture mix = ComputeInletMixture(doc, branch);
     if (!mix.hasSources)
         return true;
-    const double dryBulb = RoundDecimals(mix.dryBulb, 2);
-    const double wetBulb = RoundDecimals(mix.wetBulb, 2);
-    const double pressureKpa = RoundDecimals(mix.pressure / 1000.0, 3);
-    if (CheckIntakeAir(dryBulb, wetBulb, pressureKpa) != IntakeAirProblem::None) {
+    if (!IsUsableMixture(mix)) {
         std::vector<CResultInterval>& rows = branch.ResultList();
         rows.clear();
         rows.push_back(CResultInterval::Message(UnusableMixtureText(mix.neverRun)));
         return false;
     }
-    MixInletAir(doc, branch);
+    StoreInletMixture(branch, mix);
     return true;
 }
 

@@ -1,0 +1,210 @@
+// dorvan-cli solve: the required air quantity or cooling of one branch.
+#include "CliCommands.h"
+#include "CliOptions.h"
+#include "KalvexDoc.h"
+#include "NumberText.h"
+#include "RequirementSolver.h"
+#include "ResultExport.h"
+#include "RunUi.h"
+
+#include <ostream>
+
+namespace {
+
+const char* const kCommand = "solve";
+
+// Every error line of the command that is not a usage error goes through
+// here, so that its form is decided in one place.
+void ErrorLine(std::ostream& err, const std::string& text) { err << text << "\n"; }
+
+// A range end as the Quantity column's range is written: thousands grouped.
+std::string Grouped(double value)
+{
+    const std::string text = FormatFixed(value, 2);
+    const std::size_t begin = text[0] == '-' ? 1 : 0;
+    const std::size_t point = text.find('.');
+    std::string grouped = text.substr(0, begin);
+    for (std::size_t i = begin; i < point; ++i) {
+        if (i > begin && (point - i) % 3 == 0)
+            grouped += ',';
+        grouped += text[i];
+    }
+    return grouped + text.substr(point);
+}
+
+bool ParseNumber(const std::string& text, double& value)
+{
+    if (!IsNumberText(text))
+        return false;
+    value = AtofC(text);
+    return true;
+}
+
+// The branch number: its position from 1, the branch table's row number.
+bool ParseBranchNumber(const std::string& text, int count, int& number)
+{
+    if (text.empty() || text.size() > 6 || text.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    number = std::stoi(text);
+    return number >= 1 && number <= count;
+}
+
+const char* FieldName(SolvedField field)
+{
+    switch (field) {
+    case SolvedField::IntakeQuantity: return "intakeQuantity";
+    case SolvedField::AddedQuantity: return "addedQuantity";
+    case SolvedField::CoolerSensibleHeat: return "sensibleHeat";
+    }
+    return "";
+}
+
+const char* ResultTitle(SolvedField field)
+{
+    switch (field) {
+    case SolvedField::IntakeQuantity: return "Required air quantity";
+    case SolvedField::AddedQuantity: return "Required additional air";
+    case SolvedField::CoolerSensibleHeat: return "Required cooling";
+    }
+    return "";
+}
+
+std::string Unit(SolvedField field) { return field == SolvedField::CoolerSensibleHeat ? "kW" : "m\u00B3/s"; }
+
+std::string AnswerText(const CKalvexDoc& doc, const CRequirementQuery& query, bool cooling,
+                       const CRequirementAnswer& answer)
+{
+    const CKalvexBranch& branch = doc.BranchAt(query.branchIndex);
+    const std::string unit = Unit(answer.field);
+    std::string text = "Branch " + std::to_string(query.branchIndex + 1) + " - " + branch.name + "\n";
+    text += std::string("Criterion: ") + CriterionPlainName(query.criterion) + " at most " +
+            FormatFixed(query.limit, 2) + " \u00B0C " + (query.outletOnly ? "at the outlet" : "along the branch");
+    if (cooling)
+        text += " downstream of a spot source at " + FormatFixed(query.coolerLocation, 0) + " m";
+    text += "\n";
+    if (answer.status == SolveStatus::Found) {
+        text += std::string(ResultTitle(answer.field)) + ": " + FormatFixed(answer.value, answer.decimals) + " " +
+                unit + (cooling && answer.value == 0.0 ? " (no cooling needed)" : "") + "\n";
+    } else {
+        text += "Not reachable within " + Grouped(answer.rangeFrom) + " \u2026 " + Grouped(answer.rangeTo) + " " +
+                unit + "\n";
+    }
+    text += "Peak: " + FormatFixed(answer.peakValue, 2) + " \u00B0C at " + FormatFixed(answer.peakDistance, 0) + " m";
+    if (answer.status != SolveStatus::Found)
+        text += " (at " + FormatFixed(answer.value, 2) + " " + unit + ")";
+    text += "\nMarches: " + std::to_string(answer.marches) + "\n";
+    return text;
+}
+
+std::string AnswerJson(const CKalvexDoc& doc, const CRequirementQuery& query, bool cooling,
+                       const CRequirementAnswer& answer)
+{
+    const CKalvexBranch& branch = doc.BranchAt(query.branchIndex);
+    std::string json = "{\n";
+    auto field = [&json](const char* name, const std::string& value, bool last = false) {
+        json += std::string("  \"") + name + "\": " + value + (last ? "\n" : ",\n");
+    };
+    field("branch", std::to_string(query.branchIndex + 1));
+    field("branchId", std::to_string(branch.branchId));
+    field("name", JsonString(branch.name));
+    field("solve", JsonString(cooling ? "cooling" : "quantity"));
+    field("criterion", JsonString(CriterionCliName(query.criterion)));
+    field("limit", JsonNumber(query.limit, 2));
+    field("outletOnly", query.outletOnly ? "true" : "false");
+    if (cooling)
+        field("location", JsonNumber(query.coolerLocation, 0));
+    field("status", JsonString(answer.status == SolveStatus::Found ? "found" : "notReachable"));
+    field("field", JsonString(FieldName(answer.field)));
+    field("value", JsonNumber(answer.value, answer.decimals));
+    field("unit", JsonString(Unit(answer.field)));
+    field("rangeFrom", JsonNumber(answer.rangeFrom, 2));
+    field("rangeTo", JsonNumber(answer.rangeTo, 2));
+    field("peak", JsonNumber(answer.peakValue, 2));
+    field("peakDistance", JsonNumber(answer.peakDistance, 0));
+    field("marches", std::to_string(answer.marches));
+    field("message", JsonString(answer.message), true);
+    return json + "}\n";
+}
+
+// The query from the options; an error text when they do not make one.
+std::string ReadQuery(const CCliArgs& parsed, const CKalvexDoc& doc, CRequirementQuery& query, bool& cooling)
+{
+    const std::string* branch = parsed.Value("--branch");
+    if (!branch)
+        return "expects --branch N";
+    int number = 0;
+    if (!ParseBranchNumber(*branch, doc.BranchCount(), number))
+        return "--branch " + *branch + ": the document has " + std::to_string(doc.BranchCount()) + " branches";
+    query.branchIndex = number - 1;
+
+    const std::string* at = parsed.Value("--cooling");
+    cooling = at != nullptr;
+    if (cooling == parsed.Has("--quantity"))
+        return "expects either --quantity or --cooling AT_M";
+    if (cooling && (!ParseNumber(*at, query.coolerLocation) || query.coolerLocation < 0.0))
+        return "--cooling " + *at + ": expects a distance from the intake in metres";
+    if (const std::string* range = parsed.Value("--range")) {
+        const auto comma = range->find(',');
+        if (!cooling)
+            return "--range is for --cooling only";
+        if (comma == std::string::npos || !ParseNumber(range->substr(0, comma), query.weakestCooling) ||
+            !ParseNumber(range->substr(comma + 1), query.strongestCooling))
+            return "--range " + *range + ": expects WEAKEST,STRONGEST in kW, e.g. 0,-500";
+    }
+
+    if (const std::string* name = parsed.Value("--criterion")) {
+        if (!CriterionFromCliName(*name, query.criterion))
+            return "--criterion " + *name + ": expects mst, wbgt, et, dry or wet";
+    }
+    query.limit = DefaultCriterionLimit(doc, query.criterion);
+    if (const std::string* limit = parsed.Value("--limit")) {
+        if (!ParseNumber(*limit, query.limit))
+            return "--limit " + *limit + ": expects a temperature in \u00B0C";
+    }
+    query.outletOnly = parsed.Has("--outlet");
+    return {};
+}
+
+}  // namespace
+
+int SolveCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    const CCliArgs parsed =
+        ParseCliArgs(args, {"--branch", "--cooling", "--range", "--criterion", "--limit", "--json"},
+                     {"--quantity", "--outlet"});
+    if (const auto done = CommandPreamble(kCommand, parsed, 1, "expects one document file name", out, err))
+        return *done;
+    const std::string* json = parsed.Value("--json");
+    if (json && json->empty())
+        return UsageError(kCommand, "option '--json' needs a file name", err);
+
+    CKalvexDoc doc;
+    if (!LoadForCommand(parsed.positional[0], doc, err))
+        return kExitFailure;
+    CRequirementQuery query;
+    bool cooling = false;
+    if (const std::string problem = ReadQuery(parsed, doc, query, cooling); !problem.empty())
+        return UsageError(kCommand, problem, err);
+
+    const CRequirementAnswer answer = cooling ? SolveRequiredCooling(doc, query) : SolveRequiredQuantity(doc, query);
+    if (answer.status == SolveStatus::InvalidQuery)
+        return UsageError(kCommand, answer.message, err);
+    if (answer.status == SolveStatus::DataErrors) {
+        ErrorLine(err, kDataErrorsHeading);
+        for (const std::string& error : answer.dataErrors)
+            ErrorLine(err, error);
+        ErrorLine(err, kDataErrorsRequest);
+        return kExitDataErrors;
+    }
+
+    if (json) {
+        std::string errorText;
+        if (!WriteOutput(*json, AnswerJson(doc, query, cooling, answer), out, errorText)) {
+            ErrorLine(err, errorText);
+            return kExitFailure;
+        }
+    }
+    if (!json || *json != "-")
+        out << AnswerText(doc, query, cooling, answer);
+    return answer.status == SolveStatus::Found ? kExitSuccess : kExitNotReachable;
+}

@@ -1,0 +1,80 @@
+#include "SolveTrial.h"
+
+#include "BranchCopy.h"
+#include "ClimCalc.h"
+#include "InletMixing.h"
+#include "IntervalData.h"
+#include "KalvexDoc.h"
+#include "March.h"
+#include "RunUi.h"
+
+#include <vector>
+
+namespace {
+
+// A candidate's march shows nothing; a tripped dry-bulb guard only marks
+// the candidate as unusable.
+class CTrialRunUi : public IRunUi {
+public:
+    void ShowGuardMessage(const std::string&) override { ++guardMessages; }
+    void ShowDataErrors(const std::vector<std::string>&) override {}
+    int guardMessages = 0;
+};
+
+}  // namespace
+
+CBranchTrial::CBranchTrial(const CKalvexDoc& document, const CKalvexBranch& branch, bool fedBranch,
+                           const CTrialCheck& trialCheck)
+    : doc(document), copy(CopyBranchInputs(branch)), fed(fedBranch), check(trialCheck)
+{
+}
+
+CBranchTrial::~CBranchTrial() = default;
+
+CTrialOutcome CBranchTrial::Run()
+{
+    ++marches;
+    CTrialOutcome outcome;
+    CKalvexBranch& b = *copy;
+    std::vector<CResultInterval>& rows = b.ResultList();
+    rows.clear();
+    if (fed) {
+        // As the sequence run feeds it: the sources' stored outlets and the
+        // additional air, or no march when that mixture cannot be used.
+        const CInletMixture mix = ComputeInletMixture(doc, b);
+        if (!IsUsableMixture(mix))
+            return outcome;
+        StoreInletMixture(b, mix);
+    }
+
+    CIntervalData plan;
+    plan.Plan(b.length, b.outputInterval);
+    CTrialRunUi ui;
+    CClimCalc calc;
+    calc.Initialise(b);
+    calc.metabolicRate = doc.metabolicRate;
+    calc.clothingResistance = doc.clothingResistance;
+    calc.areaFactor = doc.areaFactor;
+    calc.vapourPermeability = doc.vapourPermeability;
+    calc.bodyViewFactor = doc.bodyViewFactor;
+    calc.ui = &ui;
+    March(b, plan, calc);
+
+    outcome.complete = static_cast<int>(rows.size()) == plan.outputCount + 1 && ui.guardMessages == 0;
+    if (rows.empty())
+        return outcome;
+    bool any = false;
+    const std::size_t first = check.outletOnly ? rows.size() - 1 : 0;
+    for (std::size_t i = first; i < rows.size(); ++i) {
+        if (!(rows[i].distance > check.checkedBeyond))
+            continue;
+        const double value = CriterionValue(rows[i], check.criterion);
+        if (!any || value > outcome.peak) {
+            outcome.peak = value;
+            outcome.peakDistance = rows[i].distance;
+            any = true;
+        }
+    }
+    outcome.keeps = outcome.complete && any && outcome.peak <= check.limit;
+    return outcome;
+}
