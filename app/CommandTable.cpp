@@ -76,6 +76,10 @@ QList<CCommandInfo> MakeTable()
         {Cmd::Execute, "&Execute\tF10", "Execute the climatic simulation", "Execute", {Key(Qt::Key_F10)}},
         {Cmd::SequenceMode, "&Sequence Mode", "Toggle sequence mode on/off", "", {}, true},
         {Cmd::WorkerDescription, "&Worker Description...", "Define worker clothing, activity level...", "", {}},
+        {Cmd::RequiredQuantity, "Re&quired Air Quantity...",
+         "Find the least intake air that keeps the current branch within a heat-stress limit", "", {}},
+        {Cmd::RequiredCooling, "Required &Cooling...",
+         "Find the least spot cooling that keeps the current branch within a heat-stress limit", "", {}},
         {Cmd::Cascade, "&Cascade", "Arrange windows so they overlap", "Cascade Windows", {}},
         {Cmd::Tile, "&Tile", "Arrange windows as non-overlapping tiles", "Tile Windows", {}},
         {Cmd::ArrangeIcons, "&Arrange Icons", "Arrange icons at the bottom of the window", "Arrange Icons", {}},
@@ -124,7 +128,8 @@ QList<CMenuLayout> MenuLayout(ViewKind kind)
                                                          kSeparator, Cmd::FreezeColumns, Cmd::UnfreezeColumns,
                                                          Cmd::Columns, Cmd::TableProperties, kSeparator, Cmd::Units,
                                                          Cmd::Toolbar, Cmd::StatusBar}};
-    const CMenuLayout tools{"&Tools", {Cmd::Execute, Cmd::SequenceMode, Cmd::WorkerDescription}};
+    const CMenuLayout tools{"&Tools", {Cmd::Execute, Cmd::SequenceMode, Cmd::WorkerDescription, kSeparator,
+                                       Cmd::RequiredQuantity, Cmd::RequiredCooling}};
     const CMenuLayout window{"&Window", {Cmd::Cascade, Cmd::Tile, Cmd::ArrangeIcons, kWindowList}};
     const CMenuLayout help{"&Help", {Cmd::Help, Cmd::HelpIndex, Cmd::UsingHelp, kSeparator, Cmd::About}};
 

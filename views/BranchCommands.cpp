@@ -3,11 +3,12 @@
 #include "BranchDialogs.h"
 #include "BranchFormPrint.h"
 #include "CommandIds.h"
+#include "RequirementDlg.h"
 
 bool IsBranchCommand(int id)
 {
     return id == Cmd::BranchProperties || id == Cmd::HeatSources || id == Cmd::FanReg || id == Cmd::AirSources ||
-           id == Cmd::PrintBranchForm;
+           id == Cmd::PrintBranchForm || id == Cmd::RequiredQuantity || id == Cmd::RequiredCooling;
 }
 
 bool RunBranchCommand(int id, QWidget* parent, CKalvexDoc& doc, CKalvexBranch& branch)
@@ -18,6 +19,8 @@ bool RunBranchCommand(int id, QWidget* parent, CKalvexDoc& doc, CKalvexBranch& b
     case Cmd::FanReg: return EditFanReg(parent, doc, branch);
     case Cmd::AirSources: return EditAirSources(parent, doc, branch);
     case Cmd::PrintBranchForm: PrintBranchForm(parent, doc, branch); return false;
+    case Cmd::RequiredQuantity: return FindRequirement(RequirementKind::Quantity, parent, doc, branch);
+    case Cmd::RequiredCooling: return FindRequirement(RequirementKind::Cooling, parent, doc, branch);
     default: return false;
     }
 }

@@ -5,7 +5,8 @@ class CKalvexDoc;
 class CKalvexBranch;
 class QWidget;
 
-// Branch Properties, Heat Sources, Fan/Reg, Air Sources, Print Branch Form.
+// Branch Properties, Heat Sources, Fan/Reg, Air Sources, Print Branch Form,
+// Required Air Quantity and Required Cooling.
 bool IsBranchCommand(int id);
 // Opens the command's dialog (or prints) for the branch; true when the
 // document changed, which the caller then shows in the views.

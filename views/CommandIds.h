@@ -68,6 +68,9 @@ enum Id : int {
     GraphPresentation = 32820,
     // The graph or the results to a file for reports.
     Export = 32830,
+    // Design answers for the current branch.
+    RequiredQuantity = 32831,
+    RequiredCooling = 32832,
 };
 }  // namespace Cmd
 

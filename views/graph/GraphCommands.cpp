@@ -22,7 +22,7 @@ const std::set<int> kGraphCommands = {
     Cmd::SelectBranch, Cmd::NextBranch,  Cmd::PreviousBranch, Cmd::Execute,      Cmd::Copy,
     Cmd::Print,        Cmd::PrintPreview, Cmd::PrintSetup,    Cmd::PageSetup,    Cmd::GraphPresentation,
     Cmd::Export,       Cmd::BranchProperties, Cmd::HeatSources, Cmd::FanReg,     Cmd::AirSources,
-    Cmd::PrintBranchForm,
+    Cmd::PrintBranchForm, Cmd::RequiredQuantity, Cmd::RequiredCooling,
 };
 
 }  // namespace

@@ -26,7 +26,8 @@ const std::set<int> kCommonCommands = {
     Cmd::Zoom100,    Cmd::FreezeColumns, Cmd::UnfreezeColumns, Cmd::PageSetup,     Cmd::Print,
     Cmd::PrintPreview, Cmd::BranchProperties, Cmd::HeatSources, Cmd::FanReg,       Cmd::AirSources,
     Cmd::PrintBranchForm, Cmd::Execute, Cmd::Copy,          Cmd::Paste,            Cmd::Undo,
-    Cmd::Redo,       Cmd::Find,        Cmd::Replace,         Cmd::FindAgain,
+    Cmd::Redo,       Cmd::Find,        Cmd::Replace,         Cmd::FindAgain,       Cmd::RequiredQuantity,
+    Cmd::RequiredCooling,
 };
 
 constexpr int kZoomMax = 300;
@@ -111,6 +112,8 @@ bool CKalvexTableView::IsCommandEnabled(int id) const
     case Cmd::BranchProperties:
     case Cmd::HeatSources:
     case Cmd::FanReg:
+    case Cmd::RequiredQuantity:
+    case Cmd::RequiredCooling:
     case Cmd::PrintBranchForm: return CommandBranch() != nullptr;
     case Cmd::AirSources: return CanRunAirSources();
     case Cmd::Copy: return CanCopy();
@@ -155,7 +158,9 @@ bool CKalvexTableView::RunCommand(int id)
     case Cmd::BranchProperties:
     case Cmd::HeatSources:
     case Cmd::FanReg:
-    case Cmd::AirSources: done = RunBranchDialog(id); break;
+    case Cmd::AirSources:
+    case Cmd::RequiredQuantity:
+    case Cmd::RequiredCooling: done = RunBranchDialog(id); break;
     case Cmd::PrintBranchForm: done = TransferCurrentCell() && PrintBranchForm(window(), Doc(), *CommandBranch()); break;
     case Cmd::AddBranch: done = AddBranch(); break;
     case Cmd::InsertBranches: done = InsertBranches(); break;
