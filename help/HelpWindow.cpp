@@ -65,6 +65,7 @@ QStringList HelpTopics()
             QStringLiteral("fan-regulator"),
             QStringLiteral("air-sources"),
             QStringLiteral("worker"),
+            QStringLiteral("design-answers"),
             QStringLiteral("select-branch"),
             QStringLiteral("data-errors"),
             QStringLiteral("columns"),
