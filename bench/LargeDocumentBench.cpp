@@ -7,6 +7,7 @@
 // (17 doubles of 8 bytes per result row).
 #include "archive/DocumentFile.h"
 #include "KalvexDoc.h"
+#include "LongBranch.h"
 #include "SimulationRun.h"
 
 #include <benchmark/benchmark.h>
@@ -81,49 +82,14 @@ public:
     long dataErrors = 0;
 };
 
-// A branch as a user would enter it: 4000 m down or up again (in turns, so
-// that the pressure stays in range), a source of each kind and a fan.
+// The long branch as a user would enter it: 4000 m down or up again (in
+// turns, so that the pressure stays in range), described sources and a fan.
 void MakeBranch(CKalvexBranch& b, bool descending)
 {
-    b.length = 4000;
-    b.outputInterval = 10;
-    if (descending)
-        b.depthOut = 400;
-    else
-        b.depthIn = 400;
-    b.wetness = 0.3;
-    b.ageIn = 100;
-    b.ageOut = 3000;
-    CHeatSource spot;
-    spot.kind = CHeatSource::Spot;
-    spot.location = 500;
-    spot.sensibleHeat() = 20;
-    spot.latentHeat() = 5;
-    spot.description = "pump";
-    CHeatSource electric;
-    electric.kind = CHeatSource::Electric;
-    electric.location = 1200;
-    electric.power() = 100;
-    electric.utilization() = 50;
-    electric.description = "conveyor drive";
-    CHeatSource diesel;
-    diesel.kind = CHeatSource::Diesel;
-    diesel.location = 2100;
-    diesel.power() = 50;
-    diesel.utilization() = 60;
-    diesel.waterFuelRatio() = 1;
-    diesel.description = "loader";
-    CHeatSource linear;
-    linear.kind = CHeatSource::Linear;
-    linear.location = 2500;
-    linear.length() = 1000;
-    linear.sensibleHeat() = 40;
-    linear.latentHeat() = 10;
-    linear.description = "belt";
-    b.AddHeatSource(spot);
-    b.AddHeatSource(electric);
-    b.AddHeatSource(diesel);
-    b.AddHeatSource(linear);
+    MakeLongBranch(b, descending);
+    const char* descriptions[] = {"pump", "conveyor drive", "loader", "belt"};
+    for (int i = 0; i < b.HeatSourceCount(); ++i)
+        b.HeatSourceAt(i).description = descriptions[i % 4];
     b.fanReg.location = 3000;
     b.fanReg.sensibleHeat = 30;
     // Small enough that 2000 fans in a row keep the pressure in range.

@@ -17,21 +17,6 @@ const char* const kCommand = "solve";
 // here, so that its form is decided in one place.
 void ErrorLine(std::ostream& err, const std::string& text) { err << text << "\n"; }
 
-// A range end as the Quantity column's range is written: thousands grouped.
-std::string Grouped(double value)
-{
-    const std::string text = FormatFixed(value, 2);
-    const std::size_t begin = text[0] == '-' ? 1 : 0;
-    const std::size_t point = text.find('.');
-    std::string grouped = text.substr(0, begin);
-    for (std::size_t i = begin; i < point; ++i) {
-        if (i > begin && (point - i) % 3 == 0)
-            grouped += ',';
-        grouped += text[i];
-    }
-    return grouped + text.substr(point);
-}
-
 bool ParseNumber(const std::string& text, double& value)
 {
     if (!IsNumberText(text))
@@ -86,7 +71,7 @@ std::string AnswerText(const CKalvexDoc& doc, const CRequirementQuery& query, bo
         text += std::string(ResultTitle(answer.field)) + ": " + FormatFixed(answer.value, answer.decimals) + " " +
                 unit + (cooling && answer.value == 0.0 ? " (no cooling needed)" : "") + "\n";
     } else {
-        text += "Not reachable within " + Grouped(answer.rangeFrom) + " \u2026 " + Grouped(answer.rangeTo) + " " +
+        text += "Not reachable within " + FormatGrouped(answer.rangeFrom, 2) + " \u2026 " + FormatGrouped(answer.rangeTo, 2) + " " +
                 unit + "\n";
     }
     text += "Peak: " + FormatFixed(answer.peakValue, 2) + " \u00B0C at " + FormatFixed(answer.peakDistance, 0) + " m";

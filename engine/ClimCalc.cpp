@@ -2,6 +2,7 @@
 
 #include "AirProperties.h"
 #include "KalvexBranch.h"
+#include "KalvexDoc.h"
 #include "MessageTexts.h"
 #include "RunUi.h"
 
@@ -19,6 +20,15 @@ constexpr double kDryBulbMax = 120.0;
 }  // namespace
 
 CClimCalc::CClimCalc() { messages.reserve(16); }
+
+void CClimCalc::SetWorker(const CKalvexDoc& doc)
+{
+    metabolicRate = doc.metabolicRate;
+    clothingResistance = doc.clothingResistance;
+    areaFactor = doc.areaFactor;
+    vapourPermeability = doc.vapourPermeability;
+    bodyViewFactor = doc.bodyViewFactor;
+}
 
 void CClimCalc::Initialise(const CKalvexBranch& branch)
 {

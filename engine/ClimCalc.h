@@ -7,6 +7,8 @@
 class CKalvexBranch;
 class IRunUi;
 
+class CKalvexDoc;
+
 class CClimCalc {
 public:
     CClimCalc();
@@ -104,6 +106,7 @@ public:
     double meanSkinTemperature = 0.0;
 
     // Worker, copied from the document by the run.
+    void SetWorker(const CKalvexDoc& doc);
     double metabolicRate = 0.0;
     double clothingResistance = 0.0;
     double areaFactor = 0.0;

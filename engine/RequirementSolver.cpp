@@ -23,21 +23,6 @@ constexpr double kQuantityFloor = 0.1;  // m³/s, where the coarse scan starts i
 constexpr double kCoolingFloor = 1.0;   // kW
 constexpr double kMaxCooling = -10000.0;
 
-// A number as the messages show it: fixed decimals, thousands grouped.
-std::string Grouped(double value, int decimals)
-{
-    const std::string text = FormatFixed(value, decimals);
-    const std::size_t begin = text[0] == '-' ? 1 : 0;
-    const std::size_t point = std::min(text.find('.'), text.size());
-    std::string grouped = text.substr(0, begin);
-    for (std::size_t i = begin; i < point; ++i) {
-        if (i > begin && (point - i) % 3 == 0)
-            grouped += ',';
-        grouped += text[i];
-    }
-    return grouped + text.substr(point);
-}
-
 std::string Degrees(double value) { return FormatFixed(value, 2) + " \u00B0C"; }
 
 bool IsFed(const CKalvexDoc& doc, int index)
@@ -132,7 +117,7 @@ CTrialOutcome Search(CBranchTrial& trial, const CSearchRange& range, const std::
 std::string PeakText(const CRequirementQuery& query, const CRequirementAnswer& answer)
 {
     return std::string("the ") + CriterionPlainName(query.criterion) + (query.outletOnly ? " at the outlet is " : " peaks at ") +
-           Degrees(answer.peakValue) + " at " + Grouped(answer.peakDistance, 0) + " m";
+           Degrees(answer.peakValue) + " at " + FormatGrouped(answer.peakDistance, 0) + " m";
 }
 
 std::string Tail(const CRequirementQuery& query, const CRequirementAnswer& answer)
@@ -150,16 +135,16 @@ void WriteMessage(const CRequirementQuery& query, const CTrialOutcome& atValue, 
         if (cooling && answer.value == 0.0)
             head = "No cooling needed: ";
         else if (cooling)
-            head = "Required cooling: " + Grouped(answer.value, 2) + " kW at " + Grouped(query.coolerLocation, 0) + " m; ";
+            head = "Required cooling: " + FormatGrouped(answer.value, 2) + " kW at " + FormatGrouped(query.coolerLocation, 0) + " m; ";
         else if (answer.field == SolvedField::AddedQuantity)
-            head = "Required additional air: " + Grouped(answer.value, 2) + unit + "; ";
+            head = "Required additional air: " + FormatGrouped(answer.value, 2) + unit + "; ";
         else
-            head = "Required air quantity: " + Grouped(answer.value, 2) + unit + "; ";
+            head = "Required air quantity: " + FormatGrouped(answer.value, 2) + unit + "; ";
         answer.message = head + PeakText(query, answer) + Tail(query, answer);
         return;
     }
-    std::string text = "Not reachable within " + Grouped(answer.rangeFrom, 2) + " \u2026 " + Grouped(answer.rangeTo, 2) +
-                       unit + ": at " + Grouped(answer.rangeTo, 2) + unit + " ";
+    std::string text = "Not reachable within " + FormatGrouped(answer.rangeFrom, 2) + " \u2026 " + FormatGrouped(answer.rangeTo, 2) +
+                       unit + ": at " + FormatGrouped(answer.rangeTo, 2) + unit + " ";
     if (atValue.complete)
         text += PeakText(query, answer);
     else
@@ -205,7 +190,7 @@ CRequirementAnswer SolveRequiredCooling(const CKalvexDoc& doc, const CRequiremen
     const double location = std::isfinite(query.coolerLocation) ? RoundDecimals(query.coolerLocation, 0) : -1.0;
     if (!(location >= 0.0 && location < original.length))
         return Invalid("The cooler's location must be from 0 m to less than the branch length (" +
-                       Grouped(original.length, 0) + " m).");
+                       FormatGrouped(original.length, 0) + " m).");
     const double weakest = std::isfinite(query.weakestCooling) ? RoundDecimals(query.weakestCooling, 2) : 1.0;
     const double strongest = std::isfinite(query.strongestCooling) ? RoundDecimals(query.strongestCooling, 2) : 1.0;
     if (!(weakest <= 0.0 && strongest < weakest && strongest >= kMaxCooling))

@@ -47,11 +47,7 @@ void RunValidBranch(CKalvexDoc& doc, CKalvexBranch& branch, IRunUi& ui)
 
     CClimCalc calc;
     calc.Initialise(branch);
-    calc.metabolicRate = doc.metabolicRate;
-    calc.clothingResistance = doc.clothingResistance;
-    calc.areaFactor = doc.areaFactor;
-    calc.vapourPermeability = doc.vapourPermeability;
-    calc.bodyViewFactor = doc.bodyViewFactor;
+    calc.SetWorker(doc);
     calc.ui = &ui;
 
     // Numeric rows, then about one message per heat source, the fan, a few

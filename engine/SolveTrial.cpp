@@ -52,11 +52,7 @@ CTrialOutcome CBranchTrial::Run()
     CTrialRunUi ui;
     CClimCalc calc;
     calc.Initialise(b);
-    calc.metabolicRate = doc.metabolicRate;
-    calc.clothingResistance = doc.clothingResistance;
-    calc.areaFactor = doc.areaFactor;
-    calc.vapourPermeability = doc.vapourPermeability;
-    calc.bodyViewFactor = doc.bodyViewFactor;
+    calc.SetWorker(doc);
     calc.ui = &ui;
     March(b, plan, calc);
 

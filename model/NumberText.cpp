@@ -1,5 +1,6 @@
 #include "NumberText.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -53,6 +54,20 @@ std::string FormatFixed(double value, int decimals)
     if (result.ec != std::errc())
         return "0";
     return std::string(buffer.data(), result.ptr);
+}
+
+std::string FormatGrouped(double value, int decimals)
+{
+    const std::string text = FormatFixed(value, decimals);
+    const std::size_t begin = text[0] == '-' ? 1 : 0;
+    const std::size_t point = std::min(text.find('.'), text.size());
+    std::string grouped = text.substr(0, begin);
+    for (std::size_t i = begin; i < point; ++i) {
+        if (i > begin && (point - i) % 3 == 0)
+            grouped += ',';
+        grouped += text[i];
+    }
+    return grouped + text.substr(point);
 }
 
 double RoundDecimals(double value, int decimals)

@@ -7,6 +7,10 @@
 // printf "%.*f" of value with n decimals, always with '.' as separator.
 std::string FormatFixed(double value, int decimals);
 
+// FormatFixed with the thousands grouped by commas, as the messages and
+// ranges are written for people: "10,000.00", "-1,500".
+std::string FormatGrouped(double value, int decimals);
+
 // Formats with FormatFixed and parses the text back, so a value is stored
 // exactly as it is shown (ties resolved as printf resolves them).
 double RoundDecimals(double value, int decimals);
