@@ -1,6 +1,7 @@
 #include "DorvanApp.h"
 
 #include "AboutBox.h"
+#include "DorvanVersion.h"
 #include "GXFeedback.h"
 #include "MainFrame.h"
 #include "MessageBoxes.h"
@@ -24,7 +25,7 @@ void CDorvanApp::SetNames()
     QApplication::setApplicationName(QStringLiteral("Dorvan"));
     // The grid's refusals in message boxes titled like the program's own.
     GXFeedback::SetWarningPresenter([](QWidget* parent, const QString& text) { Messages::Warning(parent, text); });
-    QApplication::setApplicationVersion(QStringLiteral(DORVAN_VERSION));
+    QApplication::setApplicationVersion(QString::fromUtf8(kDorvanVersion));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/dorvan.svg")));
 }
 

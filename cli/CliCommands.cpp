@@ -1,6 +1,8 @@
 #include "CliCommands.h"
 
 #include "CliHelp.h"
+#include "CliMessages.h"
+#include "DorvanVersion.h"
 #include "CliOptions.h"
 #include "KalvexDoc.h"
 #include "NumberText.h"
@@ -95,11 +97,11 @@ std::optional<int> CommandPreamble(const std::string& command, const CCliArgs& p
     return std::nullopt;
 }
 
-bool LoadForCommand(const std::string& path, CKalvexDoc& doc, std::ostream& err)
+bool LoadForCommand(const std::string& path, CKalvexDoc& doc, std::ostream& err, bool quiet)
 {
     const CFileResult loaded = LoadDocumentFile(path, doc);
-    if (!loaded.ok || loaded.layoutsReset)
-        err << loaded.message << "\n";
+    if (!loaded.ok || (loaded.layoutsReset && !quiet))
+        err << ErrorLine(path, loaded.message) << "\n";
     return loaded.ok;
 }
 
@@ -116,7 +118,7 @@ int NewCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
     doc.OnNewDocument();
     std::string errorText;
     if (!WriteOutput(path, WriteDocumentBytes(doc), out, errorText)) {
-        err << errorText << "\n";
+        err << ErrorLine(path, errorText) << "\n";
         return kExitFailure;
     }
     return kExitSuccess;
@@ -136,11 +138,11 @@ int ConvertCommand(const std::vector<std::string>& args, std::ostream& out, std:
     try {
         bytes = WriteDocumentBytes(doc);
     } catch (const std::exception&) {
-        err << kFailedToSaveText << "\n";
+        err << ErrorLine(parsed.positional[1], kFailedToSaveText) << "\n";
         return kExitFailure;
     }
     if (!WriteOutput(parsed.positional[1], bytes, out, errorText)) {
-        err << errorText << "\n";
+        err << ErrorLine(parsed.positional[1], errorText) << "\n";
         return kExitFailure;
     }
     return kExitSuccess;
@@ -165,6 +167,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return UsageError("", "expects a command", err);
     const std::string& command = args[0];
     const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (command == "--version") {
+        out << "dorvan-cli " << kDorvanVersion << "\n";
+        return kExitSuccess;
+    }
     if (command == "-h" || command == "--help") {
         out << GeneralHelp();
         return kExitSuccess;

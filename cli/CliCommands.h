@@ -32,9 +32,9 @@ std::optional<int> CommandPreamble(const std::string& command, const CCliArgs& p
                                    std::size_t fileNames, const std::string& fileNamesText,
                                    std::ostream& out, std::ostream& err);
 
-// Loads a document; reports a failure, or that its table layouts were reset,
-// on err. False when nothing was loaded.
-bool LoadForCommand(const std::string& path, CKalvexDoc& doc, std::ostream& err);
+// Loads a document; reports a failure, or (unless quiet) that its table
+// layouts were reset, on err. False when nothing was loaded.
+bool LoadForCommand(const std::string& path, CKalvexDoc& doc, std::ostream& err, bool quiet = false);
 
 // Reports a usage error of a command on err and returns kExitFailure.
 int UsageError(const std::string& command, const std::string& text, std::ostream& err);

@@ -14,6 +14,7 @@ std::string SolveHelp()
                "Usage: dorvan-cli solve FILE --branch N (--quantity | --cooling AT_M)\n"
                "                        [--criterion mst|wbgt|et|dry|wet] [--limit X]\n"
                "                        [--outlet] [--range WEAKEST,STRONGEST] [--json OUT]\n"
+               "                        [--quiet]\n"
                "\n"
                "Finds what branch N of the document FILE needs so that a criterion stays\n"
                "at or below a limit, by running the branch again and again on a copy;\n"
@@ -42,6 +43,7 @@ std::string SolveHelp()
                "                    strongest S (default 0,-2000; S at least -10000)\n"
                "  --json OUT.json   write the answer as JSON; OUT '-' writes it to\n"
                "                    standard output instead of the text\n"
+               "  --quiet           print errors only; the exit status tells the answer\n"
                "  -h, --help        show this help\n"
                "\n"
                "Input data errors are printed on standard error with the texts of the\n"
@@ -67,7 +69,8 @@ std::string GeneralHelp()
                "  solve FILE OPTIONS  the air quantity or cooling a branch needs\n"
                "  help [COMMAND]      show this help or the help of a command\n"
                "\n"
-               "'dorvan-cli COMMAND --help' shows the arguments of a command.\n"
+               "'dorvan-cli COMMAND --help' shows the arguments of a command;\n"
+               "'dorvan-cli --version' shows the version.\n"
                "\n") +
            kExitStatus;
 }
@@ -106,7 +109,7 @@ std::string CommandHelp(const std::string& command)
                "  -h, --help   show this help\n";
     } else if (command == "run") {
         text = "Usage: dorvan-cli run FILE [--branch N] [--save OUT.zt2] [--json OUT.json]\n"
-               "                          [--csv OUT.csv]\n"
+               "                          [--csv OUT.csv] [--quiet | --verbose]\n"
                "\n"
                "Executes the simulation of the document FILE as the Execute command\n"
                "does: the whole sequence when the document's sequence mode is on,\n"
@@ -119,17 +122,66 @@ std::string CommandHelp(const std::string& command)
                "  --json OUT.json  write the outlet values, the numeric result rows and\n"
                "                   the message rows of every branch run, as JSON\n"
                "  --csv OUT.csv    write one results table per branch run, as CSV\n"
+               "  --quiet          print errors only: no outlet values, no guard\n"
+               "                   messages, no notices\n"
+               "  --verbose        print the dry-bulb guard's message for every\n"
+               "                   interval it hits\n"
                "  -h, --help       show this help\n"
                "\n"
                "OUT '-' writes to standard output (one output at most). Otherwise the\n"
                "outlet values of every branch run are listed on standard output.\n"
                "Input data errors are printed on standard error with the texts of the\n"
                "Data Errors dialog; then nothing is written and the exit status is 1.\n"
-               "Messages of the dry-bulb guard go to standard error; the run goes on.\n";
+               "The dry-bulb guard's message goes to standard error once per branch,\n"
+               "with the count of the other intervals it hit; the run goes on.\n"
+               "Every line on standard error begins with 'dorvan-cli: ' and the file.\n";
     } else if (command == "solve") {
         return SolveHelp();
     } else {
         return {};
     }
     return text + "\n" + kExitStatus;
+}
+
+const std::vector<std::string>& CommandNames()
+{
+    static const std::vector<std::string> names{"new", "convert", "info", "run", "solve"};
+    return names;
+}
+
+namespace {
+
+// Text shown as it is: no filling, backslashes and leading control
+// characters escaped.
+std::string Verbatim(const std::string& text)
+{
+    std::string roff = ".nf\n";
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        std::string line = text.substr(start, end - start);
+        std::string escaped;
+        for (char c : line)
+            escaped += c == '\\' ? std::string("\\e") : std::string(1, c);
+        if (!escaped.empty() && (escaped[0] == '.' || escaped[0] == '\''))
+            escaped = "\\&" + escaped;
+        roff += escaped + "\n";
+        start = end + 1;
+    }
+    return roff + ".fi\n";
+}
+
+}  // namespace
+
+std::string ManPage(const std::string& version)
+{
+    std::string page = ".TH DORVAN-CLI 1 \"\" \"Dorvan " + version + "\" \"User Commands\"\n";
+    page += ".SH NAME\ndorvan-cli \\- run Dorvan mine airway documents without a window\n";
+    page += ".SH SYNOPSIS\n" + Verbatim(GeneralHelp());
+    page += ".SH COMMANDS\n";
+    for (const std::string& name : CommandNames())
+        page += ".SS " + name + "\n" + Verbatim(CommandHelp(name));
+    return page;
 }

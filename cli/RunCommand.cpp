@@ -1,6 +1,7 @@
 // dorvan-cli run: Execute without a window.
 #include "CliCommands.h"
 #include "CliHelp.h"
+#include "CliMessages.h"
 #include "CliOptions.h"
 #include "KalvexDoc.h"
 #include "NumberText.h"
@@ -9,45 +10,78 @@
 #include "SimulationRun.h"
 #include "archive/DocumentFile.h"
 
+#include <algorithm>
 #include <ostream>
+#include <unordered_map>
 
 namespace {
 
-// The run's messages on standard error: the dry-bulb guard's text as the
-// message box shows it, and the Data Errors dialog's lines.
+// The run's messages on standard error, each line naming the program and
+// the file: the Data Errors dialog's lines, and the dry-bulb guard's text.
+// The guard speaks once per branch with the count of the other intervals it
+// hit, unless every message is wanted; a quiet run leaves it out.
 class CCliRunUi : public IRunUi {
 public:
-    explicit CCliRunUi(std::ostream& errorStream) : err(errorStream) {}
+    CCliRunUi(const CKalvexDoc& document, std::string file, std::ostream& errorStream, bool verbose, bool quiet)
+        : doc(document), path(std::move(file)), err(errorStream), everyGuard(verbose), noGuard(quiet)
+    {
+        for (int i = 0; i < doc.BranchCount(); ++i)
+            positions[&doc.BranchAt(i)] = i;
+    }
 
     void SetBranchLabel(std::string label) { branchLabel = std::move(label); }
     bool HadDataErrors() const { return dataErrors; }
 
-    void ShowGuardMessage(const std::string& text) override { err << text << "\n"; }
+    void BeginBranch(const CKalvexBranch& branch) override
+    {
+        FinishBranch();
+        const auto at = positions.find(&branch);
+        guardLabel = at == positions.end() ? std::string()
+                                           : std::to_string(at->second + 1) + " - " + branch.name + ": ";
+    }
+    void ShowGuardMessage(const std::string& text) override
+    {
+        if (noGuard)
+            return;
+        std::string line = text;
+        std::replace(line.begin(), line.end(), '\n', ' ');
+        if (everyGuard || guardCount == 0)
+            Line("Branch " + guardLabel + line);
+        ++guardCount;
+    }
     void ShowDataErrors(const std::vector<std::string>& errors) override
     {
         dataErrors = true;
         if (!branchLabel.empty())
-            err << branchLabel << "\n";
-        err << kDataErrorsHeading << "\n";
+            Line(branchLabel);
+        Line(kDataErrorsHeading);
         for (const std::string& error : errors)
-            err << error << "\n";
-        err << kDataErrorsRequest << "\n";
+            Line(error);
+        Line(kDataErrorsRequest);
+    }
+    // The count of the last branch's guard messages left unprinted.
+    void FinishBranch()
+    {
+        if (!everyGuard && guardCount > 1)
+            Line("Branch " + guardLabel + "(the same for " +
+                 CountText(guardCount - 1, "more interval", "more intervals") + " of this branch)");
+        guardCount = 0;
     }
 
 private:
+    void Line(const std::string& text) { err << ErrorLine(path, text) << "\n"; }
+
+    const CKalvexDoc& doc;
+    std::string path;
     std::ostream& err;
+    bool everyGuard;
+    bool noGuard;
+    std::unordered_map<const CKalvexBranch*, int> positions;
     std::string branchLabel;
+    std::string guardLabel;
+    long long guardCount = 0;
     bool dataErrors = false;
 };
-
-// A whole number from 1 to count, as typed after --branch.
-bool ParseBranchNumber(const std::string& text, int count, int& number)
-{
-    if (text.empty() || text.size() > 6 || text.find_first_not_of("0123456789") != std::string::npos)
-        return false;
-    number = std::stoi(text);
-    return number >= 1 && number <= count;
-}
 
 std::string BranchLabel(const CKalvexDoc& doc, int index)
 {
@@ -61,8 +95,8 @@ void PrintSummary(const CKalvexDoc& doc, const std::vector<int>& indexes, std::o
         out << std::to_string(index + 1) << " " << b.name << ": outlet dry bulb "
             << FormatFixed(b.outletDryBulb, 2) << " \u00B0C, wet bulb " << FormatFixed(b.outletWetBulb, 2)
             << " \u00B0C, pressure " << FormatFixed(b.outletPressure / 1000.0, 3) << " kPa, mass flow "
-            << FormatFixed(b.outletMassFlow, 2) << " kg/s, " << std::to_string(b.ResultCount())
-            << " result rows\n";
+            << FormatFixed(b.outletMassFlow, 2) << " kg/s, " << CountText(b.ResultCount(), "result row", "result rows")
+            << "\n";
     }
 }
 
@@ -82,19 +116,19 @@ bool WriteOutputs(CKalvexDoc& doc, const CCliArgs& parsed, const std::vector<int
             errorText = result.message;
         }
         if (!saved) {
-            err << errorText << "\n";
+            err << ErrorLine(*save, errorText) << "\n";
             return false;
         }
     }
     if (const std::string* json = parsed.Value("--json")) {
         if (!WriteOutput(*json, ResultsJson(doc, indexes), out, errorText)) {
-            err << errorText << "\n";
+            err << ErrorLine(*json, errorText) << "\n";
             return false;
         }
     }
     if (const std::string* csv = parsed.Value("--csv")) {
         if (!WriteOutput(*csv, ResultsCsv(doc, indexes), out, errorText)) {
-            err << errorText << "\n";
+            err << ErrorLine(*csv, errorText) << "\n";
             return false;
         }
     }
@@ -105,7 +139,7 @@ bool WriteOutputs(CKalvexDoc& doc, const CCliArgs& parsed, const std::vector<int
 
 int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
-    const CCliArgs parsed = ParseCliArgs(args, {"--branch", "--save", "--json", "--csv"}, {});
+    const CCliArgs parsed = ParseCliArgs(args, {"--branch", "--save", "--json", "--csv"}, {"--quiet", "--verbose"});
     if (const auto done = CommandPreamble("run", parsed, 1, "expects one document file name", out, err))
         return *done;
     int toStandardOutput = 0;
@@ -121,7 +155,10 @@ int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
 
     const std::string& path = parsed.positional[0];
     CKalvexDoc doc;
-    if (!LoadForCommand(path, doc, err))
+    const bool quiet = parsed.Has("--quiet");
+    if (quiet && parsed.Has("--verbose"))
+        return UsageError("run", "--quiet and --verbose exclude each other", err);
+    if (!LoadForCommand(path, doc, err, quiet))
         return kExitFailure;
 
     std::vector<int> indexes;
@@ -130,18 +167,15 @@ int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
             return UsageError("run", "--branch is not available while the document's sequence mode is on",
                               err);
         int number = 0;
-        if (!ParseBranchNumber(*branch, doc.BranchCount(), number))
-            return UsageError("run",
-                              "--branch " + *branch + ": the document has " +
-                                  std::to_string(doc.BranchCount()) + " branches",
-                              err);
+        if (std::string error = ReadBranchNumber(*branch, doc.BranchCount(), number); !error.empty())
+            return UsageError("run", error, err);
         indexes.push_back(number - 1);
     } else {
         for (int i = 0; i < doc.BranchCount(); ++i)
             indexes.push_back(i);
     }
 
-    CCliRunUi ui(err);
+    CCliRunUi ui(doc, path, err, parsed.Has("--verbose"), quiet);
     if (doc.sequenceMode) {
         ExecuteSequence(doc, ui);
     } else {
@@ -150,6 +184,7 @@ int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
             ExecuteBranchAt(doc, index, ui);
         }
     }
+    ui.FinishBranch();
     if (ui.HadDataErrors())
         return kExitDataErrors;
 
@@ -159,10 +194,10 @@ int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
         if (!WriteOutputs(doc, parsed, indexes, out, err))
             return kExitFailure;
     } catch (const std::exception&) {
-        err << kFailedToSaveText << "\n";
+        err << ErrorLine(path, kFailedToSaveText) << "\n";
         return kExitFailure;
     }
-    if (toStandardOutput == 0)
+    if (toStandardOutput == 0 && !quiet)
         PrintSummary(doc, indexes, out);
     return kExitSuccess;
 }

@@ -1,5 +1,6 @@
 // dorvan-cli solve: the required air quantity or cooling of one branch.
 #include "CliCommands.h"
+#include "CliMessages.h"
 #include "CliOptions.h"
 #include "KalvexDoc.h"
 #include "NumberText.h"
@@ -13,25 +14,12 @@ namespace {
 
 const char* const kCommand = "solve";
 
-// Every error line of the command that is not a usage error goes through
-// here, so that its form is decided in one place.
-void ErrorLine(std::ostream& err, const std::string& text) { err << text << "\n"; }
-
 bool ParseNumber(const std::string& text, double& value)
 {
     if (!IsNumberText(text))
         return false;
     value = AtofC(text);
     return true;
-}
-
-// The branch number: its position from 1, the branch table's row number.
-bool ParseBranchNumber(const std::string& text, int count, int& number)
-{
-    if (text.empty() || text.size() > 6 || text.find_first_not_of("0123456789") != std::string::npos)
-        return false;
-    number = std::stoi(text);
-    return number >= 1 && number <= count;
 }
 
 const char* FieldName(SolvedField field)
@@ -118,8 +106,8 @@ std::string ReadQuery(const CCliArgs& parsed, const CKalvexDoc& doc, CRequiremen
     if (!branch)
         return "expects --branch N";
     int number = 0;
-    if (!ParseBranchNumber(*branch, doc.BranchCount(), number))
-        return "--branch " + *branch + ": the document has " + std::to_string(doc.BranchCount()) + " branches";
+    if (std::string error = ReadBranchNumber(*branch, doc.BranchCount(), number); !error.empty())
+        return error;
     query.branchIndex = number - 1;
 
     const std::string* at = parsed.Value("--cooling");
@@ -156,15 +144,17 @@ int SolveCommand(const std::vector<std::string>& args, std::ostream& out, std::o
 {
     const CCliArgs parsed =
         ParseCliArgs(args, {"--branch", "--cooling", "--range", "--criterion", "--limit", "--json"},
-                     {"--quantity", "--outlet"});
+                     {"--quantity", "--outlet", "--quiet"});
     if (const auto done = CommandPreamble(kCommand, parsed, 1, "expects one document file name", out, err))
         return *done;
     const std::string* json = parsed.Value("--json");
     if (json && json->empty())
         return UsageError(kCommand, "option '--json' needs a file name", err);
 
+    const std::string& path = parsed.positional[0];
+    const bool quiet = parsed.Has("--quiet");
     CKalvexDoc doc;
-    if (!LoadForCommand(parsed.positional[0], doc, err))
+    if (!LoadForCommand(path, doc, err, quiet))
         return kExitFailure;
     CRequirementQuery query;
     bool cooling = false;
@@ -175,21 +165,21 @@ int SolveCommand(const std::vector<std::string>& args, std::ostream& out, std::o
     if (answer.status == SolveStatus::InvalidQuery)
         return UsageError(kCommand, answer.message, err);
     if (answer.status == SolveStatus::DataErrors) {
-        ErrorLine(err, kDataErrorsHeading);
+        err << ErrorLine(path, kDataErrorsHeading) << "\n";
         for (const std::string& error : answer.dataErrors)
-            ErrorLine(err, error);
-        ErrorLine(err, kDataErrorsRequest);
+            err << ErrorLine(path, error) << "\n";
+        err << ErrorLine(path, kDataErrorsRequest) << "\n";
         return kExitDataErrors;
     }
 
     if (json) {
         std::string errorText;
         if (!WriteOutput(*json, AnswerJson(doc, query, cooling, answer), out, errorText)) {
-            ErrorLine(err, errorText);
+            err << ErrorLine(*json, errorText) << "\n";
             return kExitFailure;
         }
     }
-    if (!json || *json != "-")
+    if ((!json || *json != "-") && !quiet)
         out << AnswerText(doc, query, cooling, answer);
     return answer.status == SolveStatus::Found ? kExitSuccess : kExitNotReachable;
 }

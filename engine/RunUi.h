@@ -10,9 +10,13 @@ inline constexpr const char* kDataErrorsHeading = "The following errors were fou
 inline constexpr const char* kDataErrorsRequest =
     "Please correct these errors before executing the calculation routine again.";
 
+class CKalvexBranch;
+
 class IRunUi {
 public:
     virtual ~IRunUi() = default;
+    // A branch's march begins; its guard messages follow.
+    virtual void BeginBranch(const CKalvexBranch& /*branch*/) {}
     // Busy indication around the whole Execute.
     virtual void BeginBusy() {}
     virtual void EndBusy() {}

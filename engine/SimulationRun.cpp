@@ -39,6 +39,7 @@ bool HasLiveSource(const CKalvexDoc& doc, const CKalvexBranch& branch)
 // The run itself, for a branch that passed validation.
 void RunValidBranch(CKalvexDoc& doc, CKalvexBranch& branch, IRunUi& ui)
 {
+    ui.BeginBranch(branch);
     std::vector<CResultInterval>& rows = branch.ResultList();
     rows.clear();
 

@@ -19,7 +19,9 @@ mkdir -p "$LOCALES"
 if [ ! -d "$LOCALES/de_DE.UTF-8" ]; then
     localedef -i de_DE -f UTF-8 "$LOCALES/de_DE.UTF-8" >/dev/null 2>&1 || true
 fi
-cmake -S . -B "$BUILD" -G Ninja $EXTRA ${CMAKE_ARGS:-} -DDORVAN_LOCPATH="$LOCALES" >/dev/null
+# Warnings are errors in our own code here and in CI.
+cmake -S . -B "$BUILD" -G Ninja $EXTRA -DCMAKE_COMPILE_WARNING_AS_ERROR=ON ${CMAKE_ARGS:-} \
+      -DDORVAN_LOCPATH="$LOCALES" >/dev/null
 cmake --build "$BUILD"
 cd "$BUILD"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 --timeout 600

@@ -4,6 +4,8 @@
 #include "KalvexDoc.h"
 #include "ResultExport.h"
 #include "archive/DocumentFile.h"
+#include "CliHelp.h"
+#include "DorvanVersion.h"
 #include "archive/FileAccess.h"
 
 #include <gtest/gtest.h>
@@ -144,7 +146,7 @@ TEST_F(CliCommands, NewWritesThe195ByteDocument)
     EXPECT_EQ(r.out.size(), 195u);
     r = Cli({"new", Path("missing/new.zt2")});
     EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.err, "All or part of the path " + Path("missing/new.zt2") + " is invalid.\n");
+    EXPECT_EQ(r.err, "dorvan-cli: All or part of the path " + Path("missing/new.zt2") + " is invalid.\n");
 }
 
 TEST_F(CliCommands, ConvertKeepsOurFilesByteForByte)
@@ -184,9 +186,10 @@ TEST_F(CliCommands, ConvertResetsForeignTableLayouts)
 
     const CliOutput r = Cli({"convert", in, Path("ours.zt2")});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.err, std::string(kLayoutsResetText) + "\n");
+    EXPECT_EQ(r.err, "dorvan-cli: " + in + ": " + kLayoutsResetText + "\n");
     EXPECT_EQ(Bytes(Path("ours.zt2")), bytes);
-    EXPECT_EQ(Cli({"info", in}).err, std::string(kLayoutsResetText) + "\n");
+    EXPECT_EQ(Cli({"info", in}).err, r.err);
+    EXPECT_EQ(Cli({"run", in, "--quiet"}).err, "");  // a notice, not an error
 }
 
 TEST_F(CliCommands, FileErrorsExitWithTwo)
@@ -195,23 +198,24 @@ TEST_F(CliCommands, FileErrorsExitWithTwo)
     for (const std::string command : {"info", "run"}) {
         const CliOutput r = Cli({command, missing});
         EXPECT_EQ(r.status, 2) << command;
-        EXPECT_EQ(r.err, missing + " was not found.\n") << command;
+        EXPECT_EQ(r.err, "dorvan-cli: " + missing + " was not found.\n") << command;
     }
-    EXPECT_EQ(Cli({"convert", missing, Path("b.zt2")}).err, missing + " was not found.\n");
+    EXPECT_EQ(Cli({"convert", missing, Path("b.zt2")}).err, "dorvan-cli: " + missing + " was not found.\n");
     EXPECT_FALSE(fs::exists(Path("b.zt2")));
 
     const std::string garbage = Path("garbage.zt2");
     std::string error;
     ASSERT_TRUE(ReplaceFile(garbage, {0xFF, 0xFF, 0x01}, error));
-    EXPECT_EQ(Cli({"info", garbage}).err, "Unexpected file format.\n");
+    // The program and the file are named, once.
+    EXPECT_EQ(Cli({"info", garbage}).err, "dorvan-cli: " + garbage + ": Unexpected file format.\n");
     EXPECT_EQ(Cli({"convert", Example("hot-decline.zt2"), dir.string()}).err,
-              "Access to " + dir.string() + " was denied.\n");
+              "dorvan-cli: Access to " + dir.string() + " was denied.\n");
 
     // An output that cannot be written ends the run with its text.
     const std::string nowhere = Path("no/such/folder/out.json");
     const CliOutput r = Cli({"run", Example("hot-decline.zt2"), "--json", nowhere});
     EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.err, "All or part of the path " + nowhere + " is invalid.\n");
+    EXPECT_EQ(r.err, "dorvan-cli: All or part of the path " + nowhere + " is invalid.\n");
     EXPECT_TRUE(r.out.empty());
 }
 
@@ -397,52 +401,120 @@ TEST_F(CliCommands, DataErrorsStopTheRunWithStatusOne)
 
     CliOutput r = Cli({"run", path, "--save", Path("out.zt2"), "--json", Path("out.json")});
     EXPECT_EQ(r.status, 1);
+    const std::string at = "dorvan-cli: " + path + ": ";
     EXPECT_EQ(r.err,
-              "Branch 1 - Shaft:\n"
-              "The following errors were found in the input data:\n"
-              "Change in depth must be less than or equal to length.\n"
-              "Please correct these errors before executing the calculation routine again.\n"
-              "Branch 3 - Drift:\n"
-              "The following errors were found in the input data:\n"
-              "Ouput interval must be less than or equal to length.\n"
-              "Wet bulb must be less than or equal to dry bulb.\n"
-              "Please correct these errors before executing the calculation routine again.\n");
+              at + "Branch 1 - Shaft:\n" +
+              at + "The following errors were found in the input data:\n" +
+              at + "Change in depth must be less than or equal to length.\n" +
+              at + "Please correct these errors before executing the calculation routine again.\n" +
+              at + "Branch 3 - Drift:\n" +
+              at + "The following errors were found in the input data:\n" +
+              at + "Ouput interval must be less than or equal to length.\n" +
+              at + "Wet bulb must be less than or equal to dry bulb.\n" +
+              at + "Please correct these errors before executing the calculation routine again.\n");
     EXPECT_TRUE(r.out.empty());
     EXPECT_FALSE(fs::exists(Path("out.zt2")));
     EXPECT_FALSE(fs::exists(Path("out.json")));
 
     // In sequence mode the messages carry the branch's number and name.
     doc.sequenceMode = true;
-    r = Cli({"run", Save(doc, "bad-sequence.zt2")});
+    const std::string sequence = Save(doc, "bad-sequence.zt2");
+    r = Cli({"run", sequence, "--quiet"});  // errors are printed all the same
     EXPECT_EQ(r.status, 1);
+    const std::string in = "dorvan-cli: " + sequence + ": ";
     EXPECT_EQ(r.err,
-              "The following errors were found in the input data:\n"
-              "1 - Shaft: Change in depth must be less than or equal to length.\n"
-              "3 - Drift: Ouput interval must be less than or equal to length.\n"
-              "3 - Drift: Wet bulb must be less than or equal to dry bulb.\n"
-              "Please correct these errors before executing the calculation routine again.\n");
+              in + "The following errors were found in the input data:\n" +
+              in + "1 - Shaft: Change in depth must be less than or equal to length.\n" +
+              in + "3 - Drift: Ouput interval must be less than or equal to length.\n" +
+              in + "3 - Drift: Wet bulb must be less than or equal to dry bulb.\n" +
+              in + "Please correct these errors before executing the calculation routine again.\n");
 
     // The valid branch alone runs.
     EXPECT_EQ(Cli({"run", path, "--branch", "2"}).status, 0);
 }
 
-TEST_F(CliCommands, DryBulbGuardGoesToStandardErrorAndTheRunGoesOn)
+TEST_F(CliCommands, DryBulbGuardSpeaksOncePerBranchWithTheCountAndTheRunGoesOn)
 {
+    // Two branches far too hot for their air, in sequence mode.
     CKalvexDoc doc;
     doc.OnNewDocument();
-    doc.InsertNewBranch(0);
-    CKalvexBranch& b = doc.BranchAt(0);
-    b.SetColumnValue(5, 0.5);
-    b.AddHeatSource(CHeatSource(CHeatSource::Spot, {"50", "5000.00", "0.00", "Burning vehicle"}));
+    for (int i = 0; i < 2; ++i) {
+        doc.InsertNewBranch(i);
+        CKalvexBranch& b = doc.BranchAt(i);
+        b.name = i == 0 ? "Fire" : "Downwind";
+        b.SetColumnValue(5, 0.5);
+        b.AddHeatSource(CHeatSource(CHeatSource::Linear, {"0", "100", "9000.00", "0.00", "Burning belt"}));
+    }
+    doc.sequenceMode = true;
     const std::string path = Save(doc, "fire.zt2");
-    const CliOutput r = Cli({"run", path, "--save", Path("fire-run.zt2")});
-    EXPECT_EQ(r.status, 0);
-    EXPECT_NE(r.err.find("has caused the\ndry bulb temperature to exceed the maximum value of 120 \u00B0C."),
-              std::string::npos)
-        << r.err;
+    CliOutput r = Cli({"run", path, "--save", Path("fire-run.zt2")});
+    EXPECT_EQ(r.status, 0) << r.err;
     CKalvexDoc ran;
     ASSERT_TRUE(LoadDocumentFile(Path("fire-run.zt2"), ran).ok);
     EXPECT_GT(ran.BranchAt(0).ResultCount(), 10);
+
+    const std::string verbose = Cli({"run", path, "--verbose"}).err;
+    const auto lines = [](const std::string& text) {
+        std::vector<std::string> list;
+        std::size_t start = 0;
+        for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+            list.push_back(text.substr(start, end - start));
+        return list;
+    };
+    // Verbose: every interval's message, one line each, on every branch.
+    const std::string first = "dorvan-cli: " + path + ": Branch 1 - Fire: Input for the calculation interval ending at ";
+    const std::string second = "dorvan-cli: " + path + ": Branch 2 - Downwind: Input for the calculation interval";
+    long hits[2] = {0, 0};
+    for (const std::string& line : lines(verbose)) {
+        hits[0] += line.rfind(first, 0) == 0;
+        hits[1] += line.rfind(second, 0) == 0;
+        EXPECT_NE(line.find("dry bulb temperature to exceed the maximum value of 120 \u00B0C."), std::string::npos) << line;
+    }
+    ASSERT_GT(hits[0], 2);
+    ASSERT_GT(hits[1], 2);
+    EXPECT_EQ(static_cast<long>(lines(verbose).size()), hits[0] + hits[1]);
+
+    // By default: the first message, then the count of the others.
+    const std::vector<std::string> brief = lines(r.err);
+    ASSERT_EQ(brief.size(), 4u) << r.err;
+    EXPECT_EQ(brief[0], lines(verbose)[0]);
+    EXPECT_EQ(brief[1], "dorvan-cli: " + path + ": Branch 1 - Fire: (the same for " + std::to_string(hits[0] - 1) +
+                            " more intervals of this branch)");
+    EXPECT_EQ(brief[2].rfind(second, 0), 0u);
+    EXPECT_EQ(brief[3], "dorvan-cli: " + path + ": Branch 2 - Downwind: (the same for " +
+                            std::to_string(hits[1] - 1) + " more intervals of this branch)");
+
+    // Quiet: nothing but errors; the outlet summary is left out too.
+    r = Cli({"run", path, "--quiet"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(Cli({"run", path, "--quiet", "--verbose"}).status, 2);
+}
+
+TEST_F(CliCommands, VersionCountsAndTheManualPage)
+{
+    const CliOutput version = Cli({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, std::string("dorvan-cli ") + kDorvanVersion + "\n");
+    EXPECT_EQ(std::string(kDorvanVersion), DORVAN_PROJECT_VERSION);
+
+    // Singular and plural.
+    const CliOutput one = Cli({"run", Example("haulage-drift.zt2"), "--branch", "2"});
+    EXPECT_NE(one.err.find("the document has 1 branch\n"), std::string::npos) << one.err;
+    EXPECT_NE(Cli({"run", Example("five-branch-sequence.zt2")}).out.find(" result rows\n"), std::string::npos);
+
+    // Every line of every help text is in the manual page, escaped.
+    const std::string page = ManPage(kDorvanVersion);
+    EXPECT_EQ(page.rfind(".TH DORVAN-CLI 1", 0), 0u);
+    for (const std::string& name : CommandNames()) {
+        const std::string help = CommandHelp(name);
+        ASSERT_FALSE(help.empty()) << name;
+        for (std::size_t start = 0, end; (end = help.find('\n', start)) != std::string::npos; start = end + 1) {
+            const std::string line = help.substr(start, end - start);
+            EXPECT_NE(page.find(line.rfind("'", 0) == 0 ? "\\&" + line : line), std::string::npos) << line;
+        }
+    }
 }
 
 TEST(CliExport, JsonAndCsvTexts)

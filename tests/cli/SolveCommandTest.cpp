@@ -147,9 +147,10 @@ TEST_F(SolveCommand, DataErrorsExitOneAndWriteNothing)
     const SolveOutput r = Solve({file, "--branch", "1", "--quantity", "--json", json});
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.out.empty());
-    EXPECT_EQ(r.err,
-              "The following errors were found in the input data:\nPerimeter too small relative to area.\n"
-              "Please correct these errors before executing the calculation routine again.\n");
+    const std::string at = "dorvan-cli: " + file + ": ";
+    EXPECT_EQ(r.err, at + "The following errors were found in the input data:\n" + at +
+                         "Perimeter too small relative to area.\n" + at +
+                         "Please correct these errors before executing the calculation routine again.\n");
     EXPECT_FALSE(fs::exists(json));
 }
 
@@ -181,7 +182,7 @@ TEST_F(SolveCommand, UsageAndFileErrorsExitTwo)
         EXPECT_FALSE(r.err.empty()) << args.back();
     }
     EXPECT_EQ(Solve({file, "--branch", "3", "--quantity"}).err,
-              "dorvan-cli solve: --branch 3: the document has 1 branches\nTry 'dorvan-cli solve --help'.\n");
+              "dorvan-cli solve: --branch 3: the document has 1 branch\nTry 'dorvan-cli solve --help'.\n");
     const SolveOutput help = Solve({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("row number in the branch table"), std::string::npos);
