@@ -17,6 +17,7 @@ if(DORVAN_GUI)
 endif()
 
 set(CPACK_PACKAGE_NAME dorvan)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Dorvan")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Climatic simulation of underground mine airways")
 set(CPACK_PACKAGE_CONTACT "Dorvan developers <dorvan@localhost>")

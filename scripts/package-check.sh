@@ -37,6 +37,7 @@ done
 test -s "$SHARE/icons/hicolor/scalable/apps/dorvan.svg"
 test -s "$SHARE/man/man1/dorvan-cli.1"
 
+dpkg-deb -f "$DEB" Version | grep -qx "$VERSION"
 "$ROOT/usr/bin/dorvan-cli" --version | grep -qx "dorvan-cli $VERSION"
 "$ROOT/usr/bin/dorvan" --version | grep -qx "dorvan $VERSION"
 "$ROOT/usr/bin/dorvan-cli" run "$SHARE/dorvan/examples/haulage-drift.zt2"
