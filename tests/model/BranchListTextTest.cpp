@@ -133,7 +133,8 @@ std::string ScannedSourceText(const CKalvexDoc& doc, int index)
 
 // Every branch fed by the one before it (and the 7th by the 3rd too);
 // returns the look-up work of listing every source cell, once before and
-// once after a block is deleted and another moved. Each listed text is
+// once after a block is deleted and another moved, and the Select Branch
+// list between. Each listed text is
 // checked against a scan of the list.
 std::uint64_t SourceTextWork(int count)
 {
@@ -151,6 +152,10 @@ std::uint64_t SourceTextWork(int count)
         }
     };
     listEvery();
+    // The Select Branch list of them all, the last one chosen.
+    int chosen = -1;
+    EXPECT_EQ(SelectBranchList(doc, &doc.BranchAt(count - 1), chosen).size(), static_cast<std::size_t>(count));
+    EXPECT_EQ(chosen, count - 1);
     doc.DeleteBranches(count / 4, count / 4);
     doc.MoveBranches(0, 9, count / 2);
     listEvery();
