@@ -138,7 +138,7 @@ TEST_F(HeatSources, LinearSourceMustEndInsideTheBranch)
 
 TEST_F(HeatSources, AcceptedNumbersAreShownInTheListFormat)
 {
-    const bool stored = Run([this](CHeatSourceSheet& sheet) {
+    const bool stored = Run([](CHeatSourceSheet& sheet) {
         ClickTab(sheet, CHeatSource::Electric);
         CHeatSourcePage* page = sheet.Page(CHeatSource::Electric);
         CGXListGrid* list = page->List();

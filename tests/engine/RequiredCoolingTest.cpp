@@ -1,5 +1,6 @@
 #include "RequirementTestSupport.h"
 
+#include <limits>
 #include <gtest/gtest.h>
 
 namespace {
@@ -119,11 +120,11 @@ TEST(RequiredCooling, BadLocationsAndRangesAreRefused)
 {
     CKalvexDoc doc;
     BuildWarmHeading(doc);
-    for (double location : {-1.0, 300.0, 1e9, double(NAN)})
+    for (double location : {-1.0, 300.0, 1e9, double(std::numeric_limits<double>::quiet_NaN())})
         EXPECT_EQ(SolveRequiredCooling(doc, CoolingQuery(SolveCriterion::Wbgt, 28, location)).status,
                   SolveStatus::InvalidQuery)
             << location;
-    const std::pair<double, double> ranges[] = {{1, -5}, {-5, -5}, {-5, 0}, {0, -10001}, {NAN, -5}};
+    const std::pair<double, double> ranges[] = {{1, -5}, {-5, -5}, {-5, 0}, {0, -10001}, {std::numeric_limits<double>::quiet_NaN(), -5}};
     for (const auto& [weakest, strongest] : ranges) {
         CRequirementQuery q = CoolingQuery(SolveCriterion::Wbgt, 28, 10);
         q.weakestCooling = weakest;

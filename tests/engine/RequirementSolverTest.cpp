@@ -1,6 +1,7 @@
 #include "MessageTexts.h"
 #include "RequirementTestSupport.h"
 
+#include <limits>
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -248,7 +249,7 @@ TEST(RequiredQuantity, QueriesThatCannotBeSolvedForSayWhy)
     BuildHotHeading(doc);
     EXPECT_EQ(SolveRequiredQuantity(doc, Query(SolveCriterion::WetBulb, 28.0, 1)).status, SolveStatus::InvalidQuery);
     EXPECT_EQ(SolveRequiredQuantity(doc, Query(SolveCriterion::WetBulb, 28.0, -1)).status, SolveStatus::InvalidQuery);
-    const CRequirementAnswer nan = SolveRequiredQuantity(doc, Query(SolveCriterion::WetBulb, NAN));
+    const CRequirementAnswer nan = SolveRequiredQuantity(doc, Query(SolveCriterion::WetBulb, std::numeric_limits<double>::quiet_NaN()));
     EXPECT_EQ(nan.status, SolveStatus::InvalidQuery);
     EXPECT_FALSE(nan.message.empty());
     CKalvexDoc empty;

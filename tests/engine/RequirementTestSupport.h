@@ -8,6 +8,7 @@
 #include "SimulationRun.h"
 #include "archive/DocumentFile.h"
 
+#include <limits>
 #include <cmath>
 #include <string>
 
@@ -20,7 +21,7 @@ inline double RowCriterion(const CResultInterval& row, SolveCriterion criterion)
     case SolveCriterion::DryBulb: return row.dryBulb;
     case SolveCriterion::WetBulb: return row.wetBulb;
     }
-    return NAN;
+    return std::numeric_limits<double>::quiet_NaN();
 }
 
 // Runs the document as F10 would (the sequence in sequence mode) and judges

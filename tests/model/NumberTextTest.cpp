@@ -1,5 +1,6 @@
 #include "NumberText.h"
 
+#include <limits>
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -22,8 +23,8 @@ TEST(NumberText, FormatsLikePrintfFixed)
             EXPECT_EQ(FormatFixed(v, n), buffer) << v << " with " << n;
         }
     }
-    EXPECT_EQ(FormatFixed(NAN, 2), "nan");
-    EXPECT_EQ(FormatFixed(-INFINITY, 2), "-inf");
+    EXPECT_EQ(FormatFixed(std::numeric_limits<double>::quiet_NaN(), 2), "nan");
+    EXPECT_EQ(FormatFixed(-std::numeric_limits<double>::infinity(), 2), "-inf");
 }
 
 TEST(NumberText, RoundDecimalsFormatsAndParsesBack)
@@ -47,7 +48,7 @@ TEST(NumberText, AtofTakesTheLongestNumericPrefix)
     EXPECT_DOUBLE_EQ(AtofC("1e"), 1.0);
     EXPECT_DOUBLE_EQ(AtofC("1,5"), 1.0);  // a comma never is a decimal separator
     EXPECT_DOUBLE_EQ(AtofC("0x10"), 16.0);
-    EXPECT_DOUBLE_EQ(AtofC("1e999"), INFINITY);
+    EXPECT_DOUBLE_EQ(AtofC("1e999"), std::numeric_limits<double>::infinity());
     EXPECT_DOUBLE_EQ(AtofC("1e-999"), 0.0);
     EXPECT_TRUE(std::isnan(AtofC("nan")));
     for (const char* none : {"", "abc", "-", ".", "+.", " e5", "x1"})
