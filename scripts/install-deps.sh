@@ -13,6 +13,7 @@ if [ -n "$missing" ]; then
     SUDO=""
     [ "$(id -u)" -ne 0 ] && SUDO=sudo
     export DEBIAN_FRONTEND=noninteractive
-    $SUDO apt-get update -q
-    $SUDO apt-get install -y -q $missing
+    # A mirror that drops a connection is tried again rather than failing the build.
+    $SUDO apt-get -o Acquire::Retries=3 update -q
+    $SUDO apt-get -o Acquire::Retries=3 install -y -q $missing
 fi
