@@ -101,24 +101,16 @@ bool ExecuteBranchAt(CKalvexDoc& doc, int index, IRunUi& ui)
     return ExecuteBranch(doc, doc.BranchAt(index), true, ui);
 }
 
-bool ExecuteBranch(CKalvexDoc& doc, CKalvexBranch& branch, bool validate, IRunUi& ui)
+bool ExecuteBranch(CKalvexDoc& doc, CKalvexBranch& branch, [[maybe_unused]] bool validate, IRunUi& ui)
 {
     BusyScope busy(ui);
     // Only a branch of this document can become the shown branch.
     if (doc.IndexOfBranch(&branch) < 0)
         return false;
-    if (validate) {
-        std::vector<std::string> errors;
-        ValidateBranch(branch, errors, -1);
-        ValidateWorker(doc, errors);
-        if (!errors.empty()) {
-            ui.ShowDataErrors(errors);
-            return false;
-        }
-        RunValidBranch(doc, branch, ui);
-    } else if (!RunBranch(doc, branch, ui)) {  // validates quietly itself
+    // RunBranch validates whatever validate says: input that fails the
+    // checks is never marched, so both ways list the errors and stop.
+    if (!RunBranch(doc, branch, ui))
         return false;
-    }
     doc.resultBranch = &branch;
     doc.graphBranch = &branch;
     doc.SetModifiedFlag();

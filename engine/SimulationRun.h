@@ -11,6 +11,6 @@ class CKalvexBranch;
 bool ExecuteBranchAt(CKalvexDoc& doc, int index, IRunUi& ui);
 bool ExecuteBranch(CKalvexDoc& doc, CKalvexBranch& branch, bool validate, IRunUi& ui);
 bool ExecuteSequence(CKalvexDoc& doc, IRunUi& ui);
-// The run of one branch, without validation; false when the document holds
-// no branches.
+// The run of one branch; false when the document holds no branches or the
+// branch's input fails validation (the errors go to the ui).
 bool RunBranch(CKalvexDoc& doc, CKalvexBranch& branch, IRunUi& ui);
