@@ -4,6 +4,7 @@
 #include "CliMessages.h"
 #include "DorvanVersion.h"
 #include "CliOptions.h"
+#include "InputCatalogue.h"
 #include "KalvexDoc.h"
 #include "NumberText.h"
 #include "archive/DocumentFile.h"
@@ -25,6 +26,15 @@ std::string Padded(const std::string& text, std::size_t width)
     return characters >= width ? text + " " : text + std::string(width - characters, ' ');
 }
 
+// A value with the decimals its input is stored and shown with.
+std::string InputText(const CKalvexBranch& branch, ColumnId column)
+{
+    std::string text;
+    branch.GetColumnText(column, text);
+    return text;
+}
+std::string InputText(DialogInput input, double value) { return FormatFixed(value, FindInput(input).decimals); }
+
 std::string LayoutState(const std::unique_ptr<CGXGridParam>& param) { return param ? "saved" : "new"; }
 
 void PrintInfo(const CKalvexDoc& doc, const std::string& path, std::ostream& out)
@@ -38,7 +48,7 @@ void PrintInfo(const CKalvexDoc& doc, const std::string& path, std::ostream& out
             const std::string results =
                 b.ResultCount() > 0 ? "yes, " + std::to_string(b.ResultCount()) + " rows" : "no";
             out << "  " << Padded(std::to_string(i + 1), 6) << Padded(std::to_string(b.branchId), 8)
-                << Padded(b.name, 24) << Padded(FormatFixed(b.length, 0), 12)
+                << Padded(b.name, 24) << Padded(InputText(b, Col::Length), 12)
                 << Padded(std::to_string(b.HeatSourceCount()), 14) << results << "\n";
         }
     }
@@ -47,11 +57,11 @@ void PrintInfo(const CKalvexDoc& doc, const std::string& path, std::ostream& out
     out << "Unit lines: branch table " << OnOff(doc.showUnitsBranchTable) << ", results table "
         << OnOff(doc.showUnitsResultTable) << ", source tables " << OnOff(doc.showUnitsSourceTables)
         << "\n";
-    out << "Worker: metabolic rate " << FormatFixed(doc.metabolicRate, 0)
-        << " W/m\u00B2, clothing resistance " << FormatFixed(doc.clothingResistance, 3)
-        << " \u00B0C\u00B7m\u00B2/W, area factor " << FormatFixed(doc.areaFactor, 2)
-        << ", vapour permeability " << FormatFixed(doc.vapourPermeability, 2) << ", body view factor "
-        << FormatFixed(doc.bodyViewFactor, 2) << "\n";
+    out << "Worker: metabolic rate " << InputText(DialogInput::WorkerMetabolicRate, doc.metabolicRate)
+        << " W/m\u00B2, clothing resistance " << InputText(DialogInput::WorkerResistance, doc.clothingResistance)
+        << " \u00B0C\u00B7m\u00B2/W, area factor " << InputText(DialogInput::WorkerAreaFactor, doc.areaFactor)
+        << ", vapour permeability " << InputText(DialogInput::WorkerPermeability, doc.vapourPermeability)
+        << ", body view factor " << InputText(DialogInput::WorkerViewFactor, doc.bodyViewFactor) << "\n";
     out << "Skin temperature limit: " << FormatFixed(doc.skinTempLimit, 2) << " \u00B0C\n";
     out << "Graph page: margins left " << std::to_string(doc.graphMarginLeft) << ", top " << std::to_string(doc.graphMarginTop)
         << ", right " << std::to_string(doc.graphMarginRight) << ", bottom " << std::to_string(doc.graphMarginBottom)

@@ -2,6 +2,7 @@
 
 #include "BranchListText.h"
 #include "FieldForm.h"
+#include "InputCatalogue.h"
 #include "KalvexDoc.h"
 
 #include <QDialogButtonBox>
@@ -56,15 +57,19 @@ void WriteAirSources(const AirSourceValues& values, CKalvexBranch& branch)
     branch.SetColumnValue(Col::AddedWetBulb, values.wetBulb);
 }
 
-FieldRule AddedAirRule(AddedAirField field)
+namespace {
+
+const InputEntry& AddedAirInput(AddedAirField field)
 {
-    switch (field) {
-    case kAddedQuantityField: return RealField(0, 100, 2);
-    case kAddedDryBulbField: return RealField(0, 120, 2);
-    case kAddedWetBulbField: return RealField(0, 100, 2);
-    }
-    return TextField();
+    static constexpr std::array<ColumnId, 3> kColumns{Col::AddedQuantity, Col::AddedDryBulb, Col::AddedWetBulb};
+    return *FindInput(kColumns[static_cast<std::size_t>(field)]);
 }
+
+QString AddedAirHint(AddedAirField field) { return QString::fromUtf8(AddedAirInput(field).hint); }
+
+}  // namespace
+
+FieldRule AddedAirRule(AddedAirField field) { return AddedAirInput(field).field; }
 
 std::vector<std::string> AddedAirTexts(const AirSourceValues& values)
 {
@@ -132,9 +137,9 @@ CAirSourcesDlg::CAirSourcesDlg(AirSourceValues values, QWidget* parent)
 
     auto* added = new QGroupBox(QStringLiteral("Additional Air"), this);
     auto* grid = new QGridLayout(added);
-    m_fields.push_back(AddFieldRow(grid, 0, QStringLiteral("&Quantity:"), QString::fromUtf8("(0 to 100.00 m\u00B3/s)")));
-    m_fields.push_back(AddFieldRow(grid, 1, QStringLiteral("&Dry Bulb:"), QString::fromUtf8("(0 to 120.00 \u00B0C)")));
-    m_fields.push_back(AddFieldRow(grid, 2, QStringLiteral("&Wet Bulb:"), QString::fromUtf8("(0 to 100.00 \u00B0C)")));
+    m_fields.push_back(AddFieldRow(grid, 0, QStringLiteral("&Quantity:"), AddedAirHint(kAddedQuantityField)));
+    m_fields.push_back(AddFieldRow(grid, 1, QStringLiteral("&Dry Bulb:"), AddedAirHint(kAddedDryBulbField)));
+    m_fields.push_back(AddFieldRow(grid, 2, QStringLiteral("&Wet Bulb:"), AddedAirHint(kAddedWetBulbField)));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     m_ok = buttons->button(QDialogButtonBox::Ok);

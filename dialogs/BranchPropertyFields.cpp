@@ -2,9 +2,15 @@
 
 #include "KalvexBranch.h"
 
-#include <cmath>
-
 namespace {
+
+// A field of the sheet: its label here, its rule and hint the input
+// catalogue's.
+BranchField Field(ColumnId column, const char* label)
+{
+    const InputEntry& input = *FindInput(column);
+    return {column, label, input.field, *input.hint ? input.hint : nullptr};
+}
 
 int FieldIndex(const BranchPageDef& page, ColumnId column)
 {
@@ -22,39 +28,38 @@ const std::array<BranchPageDef, 4>& BranchPages()
         {"General",
          "General Branch Data",
          {
-             {Col::Name, "&Name:", TextField(), nullptr},
-             {Col::Description, "&Description:", TextField(), nullptr},
-             {Col::Interval, "Output &Interval:", IntegerField(2, 4000), "(2 to 4000 m)"},
+             Field(Col::Name, "&Name:"),
+             Field(Col::Description, "&Description:"),
+             Field(Col::Interval, "Output &Interval:"),
          }},
         {"Airway",
          "Physical Properties of the Airway",
          {
-             {Col::Length, "&Length:", IntegerField(2, 4000), "(2 to 4000 m)"},
-             {Col::DepthIn, "&Depth at Inlet:", IntegerField(0, 20000), "(0 to 20,000 m)"},
-             {Col::DepthOut, "Depth at &Outlet:", IntegerField(0, 20000), "(0 to 20,000 m)"},
-             {Col::Area, "&Area:", RealField(0.1, 1000, 2), "(0.10 to 1000.00 m\u00B2)"},
-             {Col::Perimeter, "&Perimeter:", RealField(0.1, 1000, 2), "(0.10 to 1000.00 m)"},
-             {Col::Friction, "&Friction Coefficient:", RealField(0, 1, 4), "(0 to 1.0000 kg/m\u00B3)"},
-             {Col::Wetness, "&Wetness Factor:", RealField(0, 1, 2), "(0 to 1.00)"},
-             {Col::AgeIn, "Age at &Inlet:", IntegerField(0, 36500), "(0 to 36,500 days)"},
-             {Col::AgeOut, "&Age at Outlet:", IntegerField(0, 36500), "(0 to 36,500 days)"},
+             Field(Col::Length, "&Length:"),
+             Field(Col::DepthIn, "&Depth at Inlet:"),
+             Field(Col::DepthOut, "Depth at &Outlet:"),
+             Field(Col::Area, "&Area:"),
+             Field(Col::Perimeter, "&Perimeter:"),
+             Field(Col::Friction, "&Friction Coefficient:"),
+             Field(Col::Wetness, "&Wetness Factor:"),
+             Field(Col::AgeIn, "Age at &Inlet:"),
+             Field(Col::AgeOut, "&Age at Outlet:"),
          }},
         {"Ventilation",
          "Ventilation at Intake",
          {
-             {Col::Quantity, "&Quantity:", RealField(0.1, 10000, 2), "(0.10 to 10,000.00 m\u00B3/s)"},
-             {Col::Pressure, "&Pressure:", RealField(40, 300, 3), "(40.000 to 300.000 kPa)"},
-             {Col::DryBulb, "&Dry Bulb Temperature:", RealField(0, 120, 2), "(0 to 120.00 \u00B0C)"},
-             {Col::WetBulb, "&Wet Bulb Temperature:", RealField(0, 100, 2), "(0 to 100.00 \u00B0C)"},
+             Field(Col::Quantity, "&Quantity:"),
+             Field(Col::Pressure, "&Pressure:"),
+             Field(Col::DryBulb, "&Dry Bulb Temperature:"),
+             Field(Col::WetBulb, "&Wet Bulb Temperature:"),
          }},
         {"Rock",
          "Rock Thermal Properties",
          {
-             {Col::VrtIn, "&VRT at Inlet:", RealField(0, 1000, 1), "(0 to 1000.0 \u00B0C)"},
-             {Col::GeoStep, "&Geothermal Step:", IntegerField(1, 1000), "(1 to 1000 m/\u00B0C)"},
-             {Col::Conductivity, "&Conductivity:", RealField(0.001, 500, 3), "(0.001 to 500.000 W/m\u00B0C)"},
-             {Col::Diffusivity, "&Diffusivity:", RealField(0.001, 50, 3),
-              "(0.001 to 50.000 m\u00B2/s \u00D7 10^-6)"},
+             Field(Col::VrtIn, "&VRT at Inlet:"),
+             Field(Col::GeoStep, "&Geothermal Step:"),
+             Field(Col::Conductivity, "&Conductivity:"),
+             Field(Col::Diffusivity, "&Diffusivity:"),
          }},
     }};
     return pages;
@@ -135,10 +140,9 @@ FieldFailure CheckBranchPage(int page, const std::vector<std::string>& texts, CB
 
     auto number = [&read](ColumnId column) { return read.numbers[column]; };
     if (page == kAirwayPage) {
-        if (std::fabs(number(Col::DepthIn) - number(Col::DepthOut)) > number(Col::Length))
+        if (DepthChangeTooLarge(number(Col::DepthIn), number(Col::DepthOut), number(Col::Length)))
             return {FieldIndex(def, Col::Length), kDepthChangeMessage};
-        // No perimeter smaller than that of a circle of the same area.
-        if (2.0 * std::sqrt(3.141592654 * number(Col::Area)) > number(Col::Perimeter))
+        if (PerimeterTooSmall(number(Col::Area), number(Col::Perimeter)))
             return {FieldIndex(def, Col::Area), kPerimeterMessage};
     } else if (page == kVentilationPage) {
         if (number(Col::DryBulb) < number(Col::WetBulb))

@@ -4,6 +4,7 @@
 // the sheet is open, a page's checks in reading order and the write-back.
 #include "ColumnIds.h"
 #include "FieldCheck.h"
+#include "InputCatalogue.h"
 
 #include <array>
 #include <map>
@@ -57,7 +58,5 @@ const std::vector<ColumnId>& BranchPropertyColumnOrder();
 // field that gets the focus.
 FieldFailure CheckBranchPage(int page, const std::vector<std::string>& texts, CBranchPropertyValues& values);
 
-inline constexpr const char* kDepthChangeMessage = "Change in depth must be less than or equal to length.";
-inline constexpr const char* kPerimeterMessage = "Perimeter too small relative to area.";
 inline constexpr const char* kWetBulbMessage =
     "Wet bulb temperature must be less than or equal to dry bulb temperature.";

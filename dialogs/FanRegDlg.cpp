@@ -1,6 +1,7 @@
 #include "FanRegDlg.h"
 
 #include "FieldForm.h"
+#include "InputCatalogue.h"
 #include "HelpButton.h"
 
 #include <QDialogButtonBox>
@@ -16,9 +17,14 @@
 FieldRule FanRegRule(FanRegField field, long long branchLength)
 {
     switch (field) {
-    case kFanDistanceField: return IntegerField(0, static_cast<double>(branchLength - 1));
-    case kFanPressureField: return RealField(-20, 20, 3);
-    case kFanHeatField: return RealField(0, 5000, 2);
+    case kFanDistanceField: {
+        // Anywhere from the intake to a metre before the outlet.
+        FieldRule rule = FindInput(DialogInput::FanDistance).field;
+        rule.max = static_cast<double>(branchLength - 1);
+        return rule;
+    }
+    case kFanPressureField: return FindInput(DialogInput::FanPressure).field;
+    case kFanHeatField: return FindInput(DialogInput::FanHeat).field;
     case kFanDescriptionField: break;
     }
     return TextField();
@@ -64,9 +70,9 @@ CFanRegDlg::CFanRegDlg(const CFanReg& fanReg, long long branchLength, QWidget* p
     m_fields.push_back(AddFieldRow(grid, 1, QStringLiteral("&Distance from Intake:"),
                                    QString::fromStdString(FanDistanceHint(branchLength))));
     m_fields.push_back(AddFieldRow(grid, 2, QStringLiteral("&Pressure Gain/Loss:"),
-                                   QStringLiteral("(-20.000 to 20.000 kPa)")));
+                                   QString::fromUtf8(FindInput(DialogInput::FanPressure).hint)));
     m_fields.push_back(AddFieldRow(grid, 3, QStringLiteral("&Sensible Heat Load:"),
-                                   QStringLiteral("(0 to 5000.00 kW)")));
+                                   QString::fromUtf8(FindInput(DialogInput::FanHeat).hint)));
     m_distanceHint = qobject_cast<QLabel*>(grid->itemAtPosition(1, 2)->widget());
     m_fields[kFanDescriptionField]->setMinimumWidth(m_fields[0]->fontMetrics().averageCharWidth() * 40);
 

@@ -3,21 +3,10 @@
 // and held to an inclusive range, with the standard refusal texts. Plain C++
 // so that the rules are the same in every dialog and testable without a
 // window.
+#include "InputRule.h"
+
 #include <string>
 #include <string_view>
-
-enum class FieldKind { Text, Integer, Real };
-
-struct FieldRule {
-    FieldKind kind = FieldKind::Text;
-    double min = 0.0;
-    double max = 0.0;
-    int decimals = 0;  // a real value is shown with this many decimals
-};
-
-constexpr FieldRule TextField() { return {FieldKind::Text, 0.0, 0.0, 0}; }
-constexpr FieldRule IntegerField(double min, double max) { return {FieldKind::Integer, min, max, 0}; }
-constexpr FieldRule RealField(double min, double max, int decimals) { return {FieldKind::Real, min, max, decimals}; }
 
 inline constexpr const char* kEnterInteger = "Enter an integer.";
 inline constexpr const char* kEnterNumber = "Enter a number.";

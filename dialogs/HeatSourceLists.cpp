@@ -36,25 +36,6 @@ bool HasColumn(const HeatPageDef& page, ColumnId column)
     return false;
 }
 
-struct NumberRange {
-    double min;
-    double max;
-    const char* message;
-    int decimals;
-};
-
-bool RangeOf(ColumnId column, NumberRange& range)
-{
-    switch (column) {
-    case Col::HeatSensible:
-    case Col::HeatLatent: range = {-10000, 10000, "Please enter a number from -10,000 to 10,000", 2}; return true;
-    case Col::HeatPower: range = {0, 10000, "Please enter a number from 0 to 10,000", 2}; return true;
-    case Col::HeatUtilization:
-    case Col::HeatWaterFuel: range = {0, 100, "Please enter a number from 0 to 100", 1}; return true;
-    default: return false;
-    }
-}
-
 }  // namespace
 
 const std::array<HeatPageDef, 4>& HeatPages()
@@ -92,12 +73,12 @@ std::string CheckHeatCell(const HeatPageDef& page, int col, std::string& text, c
     const ColumnId column = page.columns[static_cast<std::size_t>(col - 1)];
     const std::string lengthPieces = std::string(kBranchLengthText) + std::to_string(branchLength) + " m.";
 
+    // The column's own check: an integer or a number within its range.
+    if (std::optional<std::string> refusal = CheckInputCellText(column, text))
+        return std::move(*refusal);
     if (column == Col::HeatLocation || column == Col::HeatLength) {
-        if (!IsIntegerText(text))
-            return kEnterIntegerText;
+        // Further held to the branch length.
         const long long value = ListInteger(text);
-        if (value < 0)
-            return kEnterPositiveText;
         if (column == Col::HeatLength) {
             if (value + RowInteger(page, row, Col::HeatLocation) > branchLength)
                 return kLengthLocationText + lengthPieces;
@@ -110,15 +91,10 @@ std::string CheckHeatCell(const HeatPageDef& page, int col, std::string& text, c
         return {};
     }
 
-    NumberRange range{};
-    if (!RangeOf(column, range))
-        return {};  // the description takes any text
-    if (!IsNumberText(text))
-        return kEnterNumberText;
-    const double value = AtofC(text);
-    if (!(value >= range.min && value <= range.max))
-        return range.message;
-    text = FormatFixed(value, range.decimals);
+    // An accepted number is shown with the column's decimals; the
+    // description takes any text.
+    if (const InputEntry* input = FindInput(column); input && input->IsNumber())
+        text = FormatFixed(AtofC(text), input->decimals);
     return {};
 }
 

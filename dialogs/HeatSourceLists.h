@@ -4,6 +4,7 @@
 // and the rebuilt heat-source list of the branch.
 #include "ColumnIds.h"
 #include "HeatSource.h"
+#include "InputCatalogue.h"
 
 #include <array>
 #include <string>
@@ -52,9 +53,6 @@ HeatSheetContents CollectHeatSources(const CKalvexBranch& branch);
 // the sources of one that was not; then the sources of other kinds.
 std::vector<CHeatSource> RebuildHeatSources(const HeatSheetContents& contents);
 
-inline constexpr const char* kEnterIntegerText = "Please enter an integer.";
-inline constexpr const char* kEnterPositiveText = "Please enter a positive integer.";
-inline constexpr const char* kEnterNumberText = "Please enter a number.";
 inline constexpr const char* kLocationLengthText = "Location plus length must be less than or equal to the ";
 inline constexpr const char* kLocationText = "Location must be less than the ";
 inline constexpr const char* kLengthLocationText = "Length plus location must be less than or equal to the ";

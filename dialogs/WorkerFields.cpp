@@ -1,13 +1,26 @@
 #include "WorkerFields.h"
 
+#include "InputCatalogue.h"
+
+namespace {
+
+// A field: its label and form here, its rule and hint the input catalogue's.
+WorkerFieldDef Field(const char* label, DialogInput input, bool shortest)
+{
+    const InputEntry& entry = FindInput(input);
+    return {label, entry.field, shortest, entry.hint};
+}
+
+}  // namespace
+
 const std::array<WorkerFieldDef, kWorkerFieldCount>& WorkerFields()
 {
     static const std::array<WorkerFieldDef, kWorkerFieldCount> fields{{
-        {"&Thermal Resistance:", RealField(0, 0.5, 3), false, "(0 to 0.500 \u00B0Cm\u00B2/W)"},
-        {"&Area Factor:", RealField(1, 2, 2), true, "(1 to 2.00)"},
-        {"&Vapor Permeability:", RealField(0.1, 1, 2), false, "(0.10 to 1.00)"},
-        {"&Metabolic Rate:", IntegerField(40, 400), false, "(40 to 400 W/m\u00B2)"},
-        {"&Body View Factor:", RealField(0.6, 0.9, 2), true, "(0.60 to 0.90)"},
+        Field("&Thermal Resistance:", DialogInput::WorkerResistance, false),
+        Field("&Area Factor:", DialogInput::WorkerAreaFactor, true),
+        Field("&Vapor Permeability:", DialogInput::WorkerPermeability, false),
+        Field("&Metabolic Rate:", DialogInput::WorkerMetabolicRate, false),
+        Field("&Body View Factor:", DialogInput::WorkerViewFactor, true),
     }};
     return fields;
 }

@@ -2,6 +2,7 @@
 
 #include "AirProperties.h"
 #include "HeatSource.h"
+#include "InputCatalogue.h"
 #include "KalvexBranch.h"
 #include "KalvexDoc.h"
 
@@ -11,13 +12,11 @@
 
 namespace {
 
-constexpr double kPi = 3.141592654;
+const InputEntry& Entry(ColumnId column) { return *FindInput(column); }
+const InputEntry& Entry(DialogInput input) { return FindInput(input); }
 
-// Inclusive range; NaN is outside every range.
-bool Within(double value, double low, double high) { return value >= low && value <= high; }
-
-// Positive and at most high; NaN fails.
-bool PositiveUpTo(double value, double high) { return value > 0.0 && value <= high; }
+// Within the input's range before a run; NaN is outside every range.
+bool Within(double value, ColumnId column) { return Entry(column).valid.Holds(value); }
 
 class ErrorList {
 public:
@@ -30,6 +29,14 @@ public:
         if (!ok)
             Add(text);
     }
+    // The value against the input's range, with its message.
+    template <typename Input>
+    void CheckRange(double value, Input input, const std::string& which = std::string())
+    {
+        const InputEntry& entry = Entry(input);
+        if (!entry.valid.Holds(value))
+            Add(which + entry.validMessage);
+    }
     void Add(const std::string& text)
     {
         errors.push_back(prefix + text);
@@ -41,6 +48,13 @@ private:
     std::vector<std::string>& errors;
     std::string prefix;
 };
+
+double Value(const CKalvexBranch& b, ColumnId column)
+{
+    double value = 0.0;
+    b.GetColumnValue(column, value);
+    return value;
+}
 
 const char* IntakeAirText(IntakeAirProblem problem)
 {
@@ -70,22 +84,17 @@ void CheckHeatSources(const CKalvexBranch& branch, ErrorList& list)
             list.Add(which + "unknown kind of heat source.");
             continue;
         }
-        if (!Within(s.location, 0.0, 1e9))
-            list.Add(which + "location must be a number not less than 0 m.");
+        list.CheckRange(s.location, Col::HeatLocation, which);
         if (s.kind == CHeatSource::Spot || s.kind == CHeatSource::Linear) {
-            if (s.kind == CHeatSource::Linear && !Within(s.length(), 0.0, 1e9))
-                list.Add(which + "length must be a number not less than 0 m.");
-            if (!Within(s.sensibleHeat(), -10000.0, 10000.0))
-                list.Add(which + "sensible heat must be between -10,000 and 10,000 kW.");
-            if (!Within(s.latentHeat(), -10000.0, 10000.0))
-                list.Add(which + "latent heat must be between -10,000 and 10,000 kW.");
+            if (s.kind == CHeatSource::Linear)
+                list.CheckRange(s.length(), Col::HeatLength, which);
+            list.CheckRange(s.sensibleHeat(), Col::HeatSensible, which);
+            list.CheckRange(s.latentHeat(), Col::HeatLatent, which);
         } else {
-            if (!Within(s.power(), 0.0, 10000.0))
-                list.Add(which + "power must be between 0 and 10,000 kW.");
-            if (!Within(s.utilization(), 0.0, 100.0))
-                list.Add(which + "utilization must be between 0 and 100 %.");
-            if (s.kind == CHeatSource::Diesel && !Within(s.waterFuelRatio(), 0.0, 100.0))
-                list.Add(which + "water/fuel ratio must be between 0 and 100 l / l.");
+            list.CheckRange(s.power(), Col::HeatPower, which);
+            list.CheckRange(s.utilization(), Col::HeatUtilization, which);
+            if (s.kind == CHeatSource::Diesel)
+                list.CheckRange(s.waterFuelRatio(), Col::HeatWaterFuel, which);
         }
     }
 }
@@ -114,33 +123,20 @@ bool ValidateBranch(const CKalvexBranch& b, std::vector<std::string>& errors, in
         prefix = std::to_string(index + 1) + " - " + b.name + ": ";
     ErrorList list(errors, prefix);
 
-    list.Check(!(std::fabs(b.depthIn - b.depthOut) > b.length),
-               "Change in depth must be less than or equal to length.");
+    list.Check(!DepthChangeTooLarge(b.depthIn, b.depthOut, b.length), kDepthChangeMessage);
     list.Check(!(b.length < b.outputInterval), "Ouput interval must be less than or equal to length.");
     list.Check(!(b.intakeDryBulb < b.intakeWetBulb), "Wet bulb must be less than or equal to dry bulb.");
-    list.Check(!(2.0 * std::sqrt(kPi * b.area) > b.perimeter), "Perimeter too small relative to area.");
+    list.Check(!PerimeterTooSmall(b.area, b.perimeter), kPerimeterMessage);
 
     // Values a document file may hold although no input field accepts them.
-    list.Check(Within(b.outputInterval, 2.0, 4000.0), "Output interval must be between 2 and 4000 m.");
-    list.Check(Within(b.length, 2.0, 4000.0), "Length must be between 2 and 4000 m.");
-    list.Check(Within(b.depthIn, 0.0, 20000.0), "Depth at inlet must be between 0 and 20,000 m.");
-    list.Check(Within(b.depthOut, 0.0, 20000.0), "Depth at outlet must be between 0 and 20,000 m.");
-    list.Check(PositiveUpTo(b.area, 1000.0), "Area must be greater than 0 and at most 1000 m\u00B2.");
-    list.Check(PositiveUpTo(b.perimeter, 1000.0), "Perimeter must be greater than 0 and at most 1000 m.");
-    list.Check(Within(b.frictionFactor, 0.0, 1.0), "Friction factor must be between 0 and 1 kg/m\u00B3.");
-    list.Check(Within(b.wetness, 0.0, 1.0), "Wetness must be between 0 and 1.");
-    list.Check(Within(b.ageIn, 0.0, 36500.0), "Age at inlet must be between 0 and 36,500 days.");
-    list.Check(Within(b.ageOut, 0.0, 36500.0), "Age at outlet must be between 0 and 36,500 days.");
-    list.Check(Within(b.intakeQuantity, 0.1, 10000.0), "Quantity must be between 0.1 and 10,000 m\u00B3/s.");
+    for (ColumnId column : {Col::Interval, Col::Length, Col::DepthIn, Col::DepthOut, Col::Area, Col::Perimeter,
+                            Col::Friction, Col::Wetness, Col::AgeIn, Col::AgeOut, Col::Quantity})
+        list.CheckRange(Value(b, column), column);
 
     if (intakeFromSources) {
         // The run mixes the intake air; only the additional air is used.
-        list.Check(Within(b.addedQuantity, 0.0, 100.0),
-                   "Additional air quantity must be between 0 and 100 m\u00B3/s.");
-        list.Check(Within(b.addedDryBulb, 0.0, 120.0),
-                   "Additional air dry bulb must be between 0 and 120 \u00B0C.");
-        list.Check(Within(b.addedWetBulb, 0.0, 100.0),
-                   "Additional air wet bulb must be between 0 and 100 \u00B0C.");
+        for (ColumnId column : {Col::AddedQuantity, Col::AddedDryBulb, Col::AddedWetBulb})
+            list.CheckRange(Value(b, column), column);
     } else if (!b.SourceBranchIds().empty()) {
         // Intake air written by an earlier mixture may lie outside the input
         // ranges (a mean pressure, a warm outlet); it only has to be usable.
@@ -148,31 +144,25 @@ bool ValidateBranch(const CKalvexBranch& b, std::vector<std::string>& errors, in
         if (problem != IntakeAirProblem::None)
             list.Add(IntakeAirText(problem));
     } else {
-        list.Check(Within(b.intakePressure, 40.0, 300.0), "Pressure must be between 40 and 300 kPa.");
-        list.Check(Within(b.intakeDryBulb, 0.0, 120.0), "Dry bulb must be between 0 and 120 \u00B0C.");
-        list.Check(Within(b.intakeWetBulb, 0.0, 100.0), "Wet bulb must be between 0 and 100 \u00B0C.");
-        if (Within(b.intakePressure, 40.0, 300.0) && Within(b.intakeDryBulb, 0.0, 120.0) &&
-            Within(b.intakeWetBulb, 0.0, 100.0)) {
+        for (ColumnId column : {Col::Pressure, Col::DryBulb, Col::WetBulb})
+            list.CheckRange(Value(b, column), column);
+        if (Within(b.intakePressure, Col::Pressure) && Within(b.intakeDryBulb, Col::DryBulb) &&
+            Within(b.intakeWetBulb, Col::WetBulb)) {
             const IntakeAirProblem problem = CheckIntakeAir(b.intakeDryBulb, b.intakeWetBulb, b.intakePressure);
             if (problem != IntakeAirProblem::None)
                 list.Add(IntakeAirText(problem));
         }
     }
 
-    list.Check(Within(b.vrtIn, 0.0, 1000.0), "VRT at inlet must be between 0 and 1000 \u00B0C.");
-    list.Check(Within(b.geothermalStep, 1.0, 1000.0), "Geothermal step must be between 1 and 1000 m/\u00B0C.");
-    list.Check(Within(b.rockConductivity, 0.001, 500.0), "Conductivity must be between 0.001 and 500 W/m\u00B0C.");
-    list.Check(Within(b.rockDiffusivity, 0.001, 50.0),
-               "Diffusivity must be between 0.001 and 50 m\u00B2/s \u00D7 10^-6.");
+    for (ColumnId column : {Col::VrtIn, Col::GeoStep, Col::Conductivity, Col::Diffusivity})
+        list.CheckRange(Value(b, column), column);
 
     CheckHeatSources(b, list);
 
     const CFanReg& fan = b.fanReg;
-    list.Check(Within(fan.location, 0.0, 1e9), "Fan/regulator distance from intake must be a number not less than 0 m.");
-    list.Check(Within(fan.pressureChange, -20.0, 20.0),
-               "Fan/regulator pressure gain/loss must be between -20 and 20 kPa.");
-    list.Check(Within(fan.sensibleHeat, 0.0, 5000.0),
-               "Fan/regulator sensible heat load must be between 0 and 5000 kW.");
+    list.CheckRange(fan.location, DialogInput::FanDistance);
+    list.CheckRange(fan.pressureChange, DialogInput::FanPressure);
+    list.CheckRange(fan.sensibleHeat, DialogInput::FanHeat);
 
     return !list.failed;
 }
@@ -180,12 +170,11 @@ bool ValidateBranch(const CKalvexBranch& b, std::vector<std::string>& errors, in
 bool ValidateWorker(const CKalvexDoc& doc, std::vector<std::string>& errors)
 {
     ErrorList list(errors, std::string());
-    list.Check(Within(doc.metabolicRate, 40.0, 400.0), "Metabolic rate must be between 40 and 400 W/m\u00B2.");
-    list.Check(Within(doc.clothingResistance, 0.0, 0.5),
-               "Clothing thermal resistance must be between 0 and 0.5 \u00B0Cm\u00B2/W.");
-    list.Check(Within(doc.areaFactor, 1.0, 2.0), "Clothing area factor must be between 1 and 2.");
-    list.Check(Within(doc.vapourPermeability, 0.1, 1.0), "Vapour permeability must be between 0.1 and 1.");
-    list.Check(Within(doc.bodyViewFactor, 0.6, 0.9), "Body view factor must be between 0.6 and 0.9.");
+    list.CheckRange(doc.metabolicRate, DialogInput::WorkerMetabolicRate);
+    list.CheckRange(doc.clothingResistance, DialogInput::WorkerResistance);
+    list.CheckRange(doc.areaFactor, DialogInput::WorkerAreaFactor);
+    list.CheckRange(doc.vapourPermeability, DialogInput::WorkerPermeability);
+    list.CheckRange(doc.bodyViewFactor, DialogInput::WorkerViewFactor);
     list.Check(std::isfinite(doc.skinTempLimit), "Skin temperature limit value must be a number.");
     return !list.failed;
 }

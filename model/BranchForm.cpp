@@ -3,23 +3,13 @@
 #include "BranchListText.h"
 #include "ColumnIds.h"
 #include "HeatSource.h"
+#include "InputCatalogue.h"
 #include "KalvexDoc.h"
 #include "NumberText.h"
 
 #include <ctime>
 
 namespace {
-
-const char* const kMetre = " m";
-const char* const kCubic = " m\u00B3/s";
-const char* const kKiloPascal = " kPa";
-const char* const kCelsius = " \u00B0C";
-const char* const kSquare = " m\u00B2";
-const char* const kDensity = " kg/m\u00B3";
-const char* const kDays = " days";
-const char* const kStep = " m/\u00B0C";
-const char* const kConductivity = " W/m\u00B0C";
-const char* const kDiffusivity = " m\u00B2/s \u00D7 10^-6";
 
 // Places the items of one form; y moves down the page as they are added.
 class FormWriter {
@@ -101,13 +91,27 @@ std::string Value(const CHeatSource& source, ColumnId id)
     return text;
 }
 
+// An item of the form: the input's label, its value text and its unit.
+template <typename Record>
+std::string Item(const Record& record, ColumnId id)
+{
+    const InputEntry& input = *FindInput(id);
+    return input.formLabel + Value(record, id) + input.formUnit;
+}
+
+std::string Item(DialogInput id, double value)
+{
+    const InputEntry& input = FindInput(id);
+    return input.formLabel + FormatFixed(value, input.decimals) + input.formUnit;
+}
+
 void GeneralSection(FormWriter& form, const CKalvexBranch& b)
 {
     form.y = form.top;
     form.Section("General Branch Information:");
-    form.Item("Branch Name - " + Value(b, Col::Name));
-    form.Item("Description - " + Value(b, Col::Description));
-    form.Item("Output Interval = " + Value(b, Col::Interval) + kMetre);
+    form.Item(Item(b, Col::Name));
+    form.Item(Item(b, Col::Description));
+    form.Item(Item(b, Col::Interval));
     form.y += form.step / 3;
     form.Rule(form.y);
     form.y += form.step + 2;
@@ -120,18 +124,16 @@ void GeneralSection(FormWriter& form, const CKalvexBranch& b)
         bool rightIsHeader = false;
     };
     const Row rows[] = {
-        {"Length = " + Value(b, Col::Length) + kMetre, "Quantity = " + Value(b, Col::Quantity) + kCubic},
-        {"Depth at Inlet = " + Value(b, Col::DepthIn) + kMetre, "Pressure = " + Value(b, Col::Pressure) + kKiloPascal},
-        {"Depth at Outlet = " + Value(b, Col::DepthOut) + kMetre,
-         "Dry Bulb Temperature = " + Value(b, Col::DryBulb) + kCelsius},
-        {"Area = " + Value(b, Col::Area) + kSquare, "Wet Bulb Temperature = " + Value(b, Col::WetBulb) + kCelsius},
-        {"Perimeter = " + Value(b, Col::Perimeter) + kMetre, ""},
-        {"Friction Factor = " + Value(b, Col::Friction) + kDensity, "Rock Thermal Properties:", true},
-        {"Wetness Factor = " + Value(b, Col::Wetness), "VRT at Inlet = " + Value(b, Col::VrtIn) + kCelsius},
-        {"Age at Inlet = " + Value(b, Col::AgeIn) + kDays, "Geothermal Step = " + Value(b, Col::GeoStep) + kStep},
-        {"Age at Outlet = " + Value(b, Col::AgeOut) + kDays,
-         "Conductivity = " + Value(b, Col::Conductivity) + kConductivity},
-        {"", "Diffusivity = " + Value(b, Col::Diffusivity) + kDiffusivity},
+        {Item(b, Col::Length), Item(b, Col::Quantity)},
+        {Item(b, Col::DepthIn), Item(b, Col::Pressure)},
+        {Item(b, Col::DepthOut), Item(b, Col::DryBulb)},
+        {Item(b, Col::Area), Item(b, Col::WetBulb)},
+        {Item(b, Col::Perimeter), ""},
+        {Item(b, Col::Friction), "Rock Thermal Properties:", true},
+        {Item(b, Col::Wetness), Item(b, Col::VrtIn)},
+        {Item(b, Col::AgeIn), Item(b, Col::GeoStep)},
+        {Item(b, Col::AgeOut), Item(b, Col::Conductivity)},
+        {"", Item(b, Col::Diffusivity)},
     };
     for (const Row& row : rows) {
         form.y += form.step + 1;
@@ -148,9 +150,9 @@ void InletAirSection(FormWriter& form, const CKalvexDoc& doc, CKalvexBranch& b)
     form.Rule(form.y);
     form.Section("Inlet Air Source Data:");
     form.Item("Source Branches - " + SourceBranchText(doc, b));
-    form.Item("Additional Air Quantity = " + Value(b, Col::AddedQuantity) + kCubic);
-    form.Item("Additional Air Dry Bulb = " + Value(b, Col::AddedDryBulb) + kCelsius);
-    form.Item("Additional Air Wet Bulb = " + Value(b, Col::AddedWetBulb) + kCelsius);
+    form.Item(Item(b, Col::AddedQuantity));
+    form.Item(Item(b, Col::AddedDryBulb));
+    form.Item(Item(b, Col::AddedWetBulb));
     form.EndSection();
 }
 
@@ -159,36 +161,34 @@ void FanSection(FormWriter& form, const CFanReg& fan)
     form.Rule(form.y);
     form.Section("Fan/Regulator Object:");
     form.Item("Description - " + fan.description);
-    form.Item("Distance from Intake = " + FormatFixed(fan.location, 0) + " m");
-    form.Item("Pressure Gain/Loss = " + FormatFixed(fan.pressureChange, 3) + " kPa");
-    form.Item("Sensible Heat Load = " + FormatFixed(fan.sensibleHeat, 2) + " kW");
+    form.Item(Item(DialogInput::FanDistance, fan.location));
+    form.Item(Item(DialogInput::FanPressure, fan.pressureChange));
+    form.Item(Item(DialogInput::FanHeat, fan.sensibleHeat));
     form.EndSection();
 }
 
 // The two lines of a heat source; false for a kind that prints nothing.
 bool HeatSourceLines(const CHeatSource& s, std::string& first, std::string& second)
 {
-    const std::string at = Value(s, Col::HeatLocation) + " m";
+    const std::string at = Item(s, Col::HeatLocation);
+    const std::string heat = Item(s, Col::HeatSensible) + ", " + Item(s, Col::HeatLatent);
+    const std::string power = Item(s, Col::HeatPower) + ", " + Item(s, Col::HeatUtilization);
     switch (s.kind) {
     case CHeatSource::Spot:
         first = "Spot at " + at;
-        second = "Sensible Heat = " + Value(s, Col::HeatSensible) + " kW, Latent Heat = " +
-                 Value(s, Col::HeatLatent) + " kW";
+        second = heat;
         break;
     case CHeatSource::Electric:
         first = "Electric at " + at;
-        second = "Full Power Output = " + Value(s, Col::HeatPower) + " kW, Utilization = " +
-                 Value(s, Col::HeatUtilization) + " %";
+        second = power;
         break;
     case CHeatSource::Diesel:
         first = "Diesel at " + at;
-        second = "Full Power Output = " + Value(s, Col::HeatPower) + " kW, Utilization = " +
-                 Value(s, Col::HeatUtilization) + " %, WFR = " + Value(s, Col::HeatWaterFuel) + " liters/liter";
+        second = power + ", " + Item(s, Col::HeatWaterFuel);
         break;
     case CHeatSource::Linear:
-        first = "Linear beginning at " + at + ", Length = " + Value(s, Col::HeatLength) + " m";
-        second = "Sensible Heat = " + Value(s, Col::HeatSensible) + " kW, Latent Heat = " +
-                 Value(s, Col::HeatLatent) + " kW";
+        first = "Linear beginning at " + at + ", " + Item(s, Col::HeatLength);
+        second = heat;
         break;
     default: return false;
     }

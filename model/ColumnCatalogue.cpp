@@ -1,17 +1,17 @@
 #include "ColumnCatalogue.h"
 
+#include "InputCatalogue.h"
+
 namespace {
 
 // Units ending in degrees Celsius are built from a piece ending in the
 // degree sign and "C)", so the degree sign is one character everywhere.
 const std::string kCelsius = std::string("(\u00B0") + "C)";
-const std::string kStepUnit = std::string("(m/\u00B0") + "C)";
-const std::string kConductivityUnit = std::string("(W/m\u00B0") + "C)";
 const std::string kHtcUnit = std::string("(W/m\u00B2\u00B0") + "C)";
-const std::string kDiffusivityUnit = std::string("(m\u00B2/s\u00D7") + "10^-6)";
-const std::string kCubicPerSecond = "(m\u00B3/s)";
 const std::string kDensityUnit = "(kg/m\u00B3)";
 
+// The columns that are not inputs; an input's title and unit are those of
+// the input catalogue.
 struct CatalogueEntry {
     ColumnId id;
     const char* title;
@@ -20,36 +20,13 @@ struct CatalogueEntry {
 
 const std::string kMetre = "(m)";
 const std::string kKiloPascal = "(kPa)";
-const std::string kSquareMetre = "(m\u00B2)";
-const std::string kDays = "(days)";
 const std::string kGramPerKg = "(g/kg)";
 const std::string kPercent = "(%)";
 const std::string kKiloJoulePerKg = "(kJ/kg)";
 const std::string kKiloWatt = "(kW)";
-const std::string kLitrePerLitre = "(l / l)";
 
 const CatalogueEntry kCatalogue[] = {
     {Col::BranchRow, "Branch", nullptr},
-    {Col::Name, "Name", nullptr},
-    {Col::DryBulb, "Dry Bulb", &kCelsius},
-    {Col::WetBulb, "Wet Bulb", &kCelsius},
-    {Col::Pressure, "Pressure", &kKiloPascal},
-    {Col::Quantity, "Quantity", &kCubicPerSecond},
-    {Col::Length, "Length", &kMetre},
-    {Col::DepthIn, "Depth In", &kMetre},
-    {Col::DepthOut, "Depth Out", &kMetre},
-    {Col::Area, "Area", &kSquareMetre},
-    {Col::Perimeter, "Perimeter", &kMetre},
-    {Col::Friction, "Friction", &kDensityUnit},
-    {Col::Wetness, "Wetness", nullptr},
-    {Col::AgeIn, "Age In", &kDays},
-    {Col::AgeOut, "Age Out", &kDays},
-    {Col::VrtIn, "VRT In", &kCelsius},
-    {Col::GeoStep, "Geo. Step", &kStepUnit},
-    {Col::Conductivity, "Conductivity", &kConductivityUnit},
-    {Col::Diffusivity, "Diffusivity", &kDiffusivityUnit},
-    {Col::Interval, "Interval", &kMetre},
-    {Col::Description, "Description", nullptr},
     {Col::ResultRow, "Row", nullptr},
     {Col::Distance, "Distance", &kMetre},
     {Col::ResDryBulb, "Dry Bulb", &kCelsius},
@@ -68,20 +45,9 @@ const CatalogueEntry kCatalogue[] = {
     {Col::StrataLatent, "Strata QL", &kKiloWatt},
     {Col::StrataSensible, "Strata QS", &kKiloWatt},
     {Col::Htc, "HTC", &kHtcUnit},
-    {Col::HeatLocation, "Location", &kMetre},
-    {Col::HeatLength, "Length", &kMetre},
-    {Col::HeatSensible, "Sensible Heat", &kKiloWatt},
-    {Col::HeatLatent, "Latent Heat", &kKiloWatt},
-    {Col::HeatPower, "Power", &kKiloWatt},
-    {Col::HeatUtilization, "Utilization", &kPercent},
-    {Col::HeatWaterFuel, "Water/Fuel", &kLitrePerLitre},
-    {Col::HeatDescription, "Description", nullptr},
     {Col::AirSourceRow, "Branch", nullptr},
     {Col::AirSourceName, "Name", nullptr},
     {Col::SourceBranches, "Source Branches", nullptr},
-    {Col::AddedQuantity, "+Quantity", &kCubicPerSecond},
-    {Col::AddedDryBulb, "+Dry Bulb", &kCelsius},
-    {Col::AddedWetBulb, "+Wet Bulb", &kCelsius},
     {Col::HeatTotalRow, "Branch", nullptr},
     {Col::HeatTotalName, "Name", nullptr},
     {Col::DieselTotal, "Diesel", &kKiloWatt},
@@ -103,12 +69,16 @@ const CatalogueEntry* Find(ColumnId columnId)
 
 std::string ColumnTitle(ColumnId columnId)
 {
+    if (const InputEntry* input = FindInput(columnId))
+        return input->title;
     const CatalogueEntry* entry = Find(columnId);
     return entry ? entry->title : std::string();
 }
 
 std::string ColumnUnit(ColumnId columnId)
 {
+    if (const InputEntry* input = FindInput(columnId))
+        return input->unit;
     const CatalogueEntry* entry = Find(columnId);
     return entry && entry->unit ? *entry->unit : std::string();
 }

@@ -1,5 +1,6 @@
 #include "HeatSource.h"
 
+#include "InputCatalogue.h"
 #include "NumberText.h"
 
 #include <stdexcept>
@@ -71,15 +72,18 @@ CHeatSource::CHeatSource(int kindValue, const std::vector<std::string>& texts)
 
 bool CHeatSource::GetColumnText(ColumnId columnId, std::string& text) const
 {
+    double value = 0.0;
     switch (columnId) {
-    case Col::HeatLocation: text = FormatFixed(location, 0); return true;
-    case Col::HeatLength: text = FormatFixed(length(), 0); return true;
-    case Col::HeatSensible: text = FormatFixed(sensibleHeat(), 2); return true;
-    case Col::HeatLatent: text = FormatFixed(latentHeat(), 2); return true;
-    case Col::HeatPower: text = FormatFixed(power(), 2); return true;
-    case Col::HeatUtilization: text = FormatFixed(utilization(), 1); return true;
-    case Col::HeatWaterFuel: text = FormatFixed(waterFuelRatio(), 1); return true;
+    case Col::HeatLocation: value = location; break;
+    case Col::HeatLength: value = length(); break;
+    case Col::HeatSensible: value = sensibleHeat(); break;
+    case Col::HeatLatent: value = latentHeat(); break;
+    case Col::HeatPower: value = power(); break;
+    case Col::HeatUtilization: value = utilization(); break;
+    case Col::HeatWaterFuel: value = waterFuelRatio(); break;
     case Col::HeatDescription: text = description; return true;
     default: return false;
     }
+    text = FormatFixed(value, FindInput(columnId)->decimals);
+    return true;
 }

@@ -1,5 +1,6 @@
 #include "KalvexBranch.h"
 
+#include "InputCatalogue.h"
 #include "NumberText.h"
 
 #include <algorithm>
@@ -8,34 +9,35 @@
 
 namespace {
 
+// The member behind each numeric input column; its decimals are the input
+// catalogue's.
 struct InputColumn {
     ColumnId id;
     double CKalvexBranch::*member;
-    int decimals;
 };
 
 constexpr InputColumn kInputColumns[] = {
-    {Col::DryBulb, &CKalvexBranch::intakeDryBulb, 2},
-    {Col::WetBulb, &CKalvexBranch::intakeWetBulb, 2},
-    {Col::Pressure, &CKalvexBranch::intakePressure, 3},
-    {Col::Quantity, &CKalvexBranch::intakeQuantity, 2},
-    {Col::Length, &CKalvexBranch::length, 0},
-    {Col::DepthIn, &CKalvexBranch::depthIn, 0},
-    {Col::DepthOut, &CKalvexBranch::depthOut, 0},
-    {Col::Area, &CKalvexBranch::area, 2},
-    {Col::Perimeter, &CKalvexBranch::perimeter, 2},
-    {Col::Friction, &CKalvexBranch::frictionFactor, 4},
-    {Col::Wetness, &CKalvexBranch::wetness, 2},
-    {Col::AgeIn, &CKalvexBranch::ageIn, 0},
-    {Col::AgeOut, &CKalvexBranch::ageOut, 0},
-    {Col::VrtIn, &CKalvexBranch::vrtIn, 1},
-    {Col::GeoStep, &CKalvexBranch::geothermalStep, 0},
-    {Col::Conductivity, &CKalvexBranch::rockConductivity, 3},
-    {Col::Diffusivity, &CKalvexBranch::rockDiffusivity, 3},
-    {Col::Interval, &CKalvexBranch::outputInterval, 0},
-    {Col::AddedQuantity, &CKalvexBranch::addedQuantity, 2},
-    {Col::AddedDryBulb, &CKalvexBranch::addedDryBulb, 2},
-    {Col::AddedWetBulb, &CKalvexBranch::addedWetBulb, 2},
+    {Col::DryBulb, &CKalvexBranch::intakeDryBulb},
+    {Col::WetBulb, &CKalvexBranch::intakeWetBulb},
+    {Col::Pressure, &CKalvexBranch::intakePressure},
+    {Col::Quantity, &CKalvexBranch::intakeQuantity},
+    {Col::Length, &CKalvexBranch::length},
+    {Col::DepthIn, &CKalvexBranch::depthIn},
+    {Col::DepthOut, &CKalvexBranch::depthOut},
+    {Col::Area, &CKalvexBranch::area},
+    {Col::Perimeter, &CKalvexBranch::perimeter},
+    {Col::Friction, &CKalvexBranch::frictionFactor},
+    {Col::Wetness, &CKalvexBranch::wetness},
+    {Col::AgeIn, &CKalvexBranch::ageIn},
+    {Col::AgeOut, &CKalvexBranch::ageOut},
+    {Col::VrtIn, &CKalvexBranch::vrtIn},
+    {Col::GeoStep, &CKalvexBranch::geothermalStep},
+    {Col::Conductivity, &CKalvexBranch::rockConductivity},
+    {Col::Diffusivity, &CKalvexBranch::rockDiffusivity},
+    {Col::Interval, &CKalvexBranch::outputInterval},
+    {Col::AddedQuantity, &CKalvexBranch::addedQuantity},
+    {Col::AddedDryBulb, &CKalvexBranch::addedDryBulb},
+    {Col::AddedWetBulb, &CKalvexBranch::addedWetBulb},
 };
 
 const InputColumn* FindInputColumn(ColumnId columnId)
@@ -58,8 +60,8 @@ auto& CheckedAt(List& list, int index)
 
 int CKalvexBranch::ColumnDecimals(ColumnId columnId)
 {
-    const InputColumn* column = FindInputColumn(columnId);
-    return column ? column->decimals : -1;
+    const InputEntry* input = FindInputColumn(columnId) ? ::FindInput(columnId) : nullptr;
+    return input ? input->decimals : -1;
 }
 
 double* CKalvexBranch::FindInput(ColumnId columnId)

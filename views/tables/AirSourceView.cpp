@@ -1,7 +1,6 @@
 #include "AirSourceView.h"
 
 #include "BranchListText.h"
-#include "InputSyntax.h"
 #include "KalvexDoc.h"
 
 CAirSourceView::CAirSourceView(COpenDocument& document, QWidget* parent)
@@ -16,9 +15,4 @@ bool CAirSourceView::GetStyleRowCol(int row, int col, CGXStyle& style) const
     if (row >= 1 && col >= 1 && ColumnIdAt(col) == Col::SourceBranches)
         style.SetValue(QString::fromStdString(SourceBranchText(Doc(), Doc().BranchAt(row - 1))));
     return true;
-}
-
-std::optional<CColumnRule> CAirSourceView::CellRule(ColumnId id) const
-{
-    return AirSourceColumnRule(id);
 }

@@ -12,5 +12,4 @@ public:
 protected:
     bool HasBranchListCommands() const override { return true; }
     bool GetStyleRowCol(int row, int col, CGXStyle& style) const override;
-    std::optional<CColumnRule> CellRule(ColumnId id) const override;
 };

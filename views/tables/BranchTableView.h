@@ -11,5 +11,4 @@ public:
 
 protected:
     bool HasBranchListCommands() const override { return true; }
-    std::optional<CColumnRule> CellRule(ColumnId id) const override;
 };

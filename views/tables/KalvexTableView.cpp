@@ -4,6 +4,7 @@
 #include "ColumnCatalogue.h"
 #include "EditCommands.h"
 #include "GXGridHint.h"
+#include "InputCatalogue.h"
 #include "LayoutHint.h"
 #include "OpenDocument.h"
 
@@ -239,13 +240,12 @@ bool CKalvexTableView::OnMoveCols(int from, int to, int dest)
 
 bool CKalvexTableView::OnValidateCell(int /*row*/, int col, QString& text)
 {
-    const std::optional<CColumnRule> rule = CellRule(ColumnIdAt(col));
-    if (!rule)
+    // Each table's input columns have ids of their own, so the catalogue's
+    // check of the id is the table's.
+    const std::optional<std::string> message = CheckInputCellText(ColumnIdAt(col), text.toStdString());
+    if (!message)
         return true;
-    const std::string message = CheckCellText(*rule, text.toStdString());
-    if (message.empty())
-        return true;
-    SetWarningText(QString::fromStdString(message));
+    SetWarningText(QString::fromStdString(*message));
     return false;
 }
 

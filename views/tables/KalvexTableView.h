@@ -3,10 +3,10 @@
 // on demand from the records, edits stored back (and recorded on the
 // document's undo history by branch and column id), row and column moves,
 // the caption, and the table commands and keys.
+#include "ColumnIds.h"
 #include "CommandIds.h"
 #include "DocumentObserver.h"
 #include "GXGridView.h"
-#include "InputSyntax.h"
 #include "TableKind.h"
 
 class COpenDocument;
@@ -94,12 +94,6 @@ protected:
     // (all rows for the whole table when wholeTable), else the current row.
     bool CommandRows(bool wholeTable, int& first, int& last) const;
 
-    // The range a typed cell must meet, none for cells taken as typed.
-    virtual std::optional<CColumnRule> CellRule(ColumnId id) const
-    {
-        (void)id;
-        return std::nullopt;
-    }
     bool OnValidateCell(int row, int col, QString& text) override;
 
 private:
