@@ -27,6 +27,17 @@ TEST(NumberText, FormatsLikePrintfFixed)
     EXPECT_EQ(FormatFixed(-std::numeric_limits<double>::infinity(), 2), "-inf");
 }
 
+TEST(NumberText, GroupedThousandsNeverLeadWithAComma)
+{
+    EXPECT_EQ(FormatGrouped(444.62, 2), "444.62");
+    EXPECT_EQ(FormatGrouped(-444.62, 2), "-444.62");
+    EXPECT_EQ(FormatGrouped(999.0, 0), "999");
+    EXPECT_EQ(FormatGrouped(1000.0, 0), "1,000");
+    EXPECT_EQ(FormatGrouped(-123456.785, 1), "-123,456.8");
+    EXPECT_EQ(FormatGrouped(1234567.0, 2), "1,234,567.00");
+    EXPECT_EQ(FormatGrouped(0.5, 1), "0.5");
+}
+
 TEST(NumberText, RoundDecimalsFormatsAndParsesBack)
 {
     EXPECT_DOUBLE_EQ(RoundDecimals(100.12345, 3), 100.123);
