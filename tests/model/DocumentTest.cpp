@@ -1,8 +1,11 @@
+#include "BranchListText.h"
 #include "KalvexDoc.h"
+#include "archive/DocumentFile.h"
 #include "NumberText.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <vector>
 
@@ -305,4 +308,56 @@ TEST(DocumentBlocks, BlockInsertAndDeleteMatchOneAtATime)
     EXPECT_NE(block.graphBranch, nullptr);
     EXPECT_EQ(block.DeleteBranches(4, 10), 2);  // to the end of the list
     EXPECT_EQ(block.BranchCount(), 4);
+}
+
+TEST(DocumentBlocks, BlockInsertBetweenNamedIdsIssuesEachIdOnce)
+{
+    // Ids 1 to 5 held, 6, 7, 9 and 10 named by a source list: after the
+    // first new id (8) the counter's next id is named again, so the block
+    // goes back to the search for a free id more than once.
+    CKalvexDoc one, block;
+    for (CKalvexDoc* doc : {&one, &block}) {
+        doc->OnNewDocument();
+        for (int i = 0; i < 5; ++i)
+            doc->InsertNewBranch(i);
+        doc->BranchAt(4).SetSourceBranchIds({6, 7, 9, 10});
+    }
+    for (int k = 0; k < 4; ++k)
+        ASSERT_TRUE(one.InsertNewBranch(k));
+    ASSERT_EQ(block.InsertNewBranches(0, 4), 4);
+    EXPECT_EQ(Ids(block), (std::vector<std::uint16_t>{8, 11, 12, 13, 1, 2, 3, 4, 5}));
+    EXPECT_EQ(Ids(block), Ids(one));
+
+    // Running out of the counter in the middle of a block.
+    block.lastBranchId = 0xFFFE;
+    ASSERT_EQ(block.InsertNewBranches(0, 3), 3);
+    EXPECT_EQ(Ids(block)[0], 0xFFFF);
+    EXPECT_EQ(Ids(block)[1], 14);
+    EXPECT_EQ(Ids(block)[2], 15);
+    std::vector<std::uint16_t> ids = Ids(block);
+    std::sort(ids.begin(), ids.end());
+    EXPECT_EQ(std::adjacent_find(ids.begin(), ids.end()), ids.end()) << "an id issued twice";
+}
+
+TEST(DocumentIds, ADuplicateIdInADamagedFileNamesTheFirstBranchWithIt)
+{
+    // No writer of ours gives two branches one id, but a damaged file may:
+    // the reader keeps both, and every look-up by id finds the first.
+    CKalvexDoc written;
+    written.OnNewDocument();
+    for (int i = 0; i < 4; ++i)
+        written.InsertNewBranch(i);
+    written.BranchAt(2).branchId = written.BranchAt(0).branchId;
+    written.BranchAt(3).SetSourceBranchIds({written.BranchAt(0).branchId});
+    CKalvexDoc doc;
+    const CFileResult read = ReadDocumentBytes(WriteDocumentBytes(written), doc);
+    ASSERT_TRUE(read.ok) << read.message;
+    const std::uint16_t id = doc.BranchAt(0).branchId;
+    ASSERT_EQ(doc.BranchAt(2).branchId, id);
+    EXPECT_EQ(doc.FindBranchIndex(id), 0);
+    EXPECT_EQ(SourceBranchText(doc, doc.BranchAt(3)), "1");
+    // Still the first in list order once the list has changed.
+    ASSERT_TRUE(doc.MoveBranches(0, 0, 1));
+    EXPECT_EQ(doc.FindBranchIndex(id), 1);
+    EXPECT_EQ(SourceBranchText(doc, doc.BranchAt(3)), "2");
 }
