@@ -201,3 +201,22 @@ TEST(HeatSources, FanRegulator)
     idle.sensibleHeat = 50.0;
     EXPECT_FALSE(AppliesTo(idle, 50.0, 10.0));
 }
+
+TEST(HeatSources, LinearSourceOnIntervalBoundsHeatsOnlyTheStepsItCovers)
+{
+    // 20 m long from 20 m: both ends on bounds of 10 m steps. The steps
+    // that end where it starts and start where it ends get nothing.
+    CHeatSource s = Linear(20.0, 20.0, 10.0, 2.0);
+    EXPECT_FALSE(AppliesTo(s, 10.0, 10.0));
+    ASSERT_TRUE(AppliesTo(s, 20.0, 10.0));
+    EXPECT_DOUBLE_EQ(s.fractionInInterval, 0.5);
+    ASSERT_TRUE(AppliesTo(s, 30.0, 10.0));
+    EXPECT_DOUBLE_EQ(s.fractionInInterval, 0.5);
+    EXPECT_FALSE(AppliesTo(s, 40.0, 10.0));
+    EXPECT_FALSE(AppliesTo(s, 40.0, 20.0));
+    // Within a step it shares by the part it covers.
+    CHeatSource inside = Linear(20.0, 5.0, 10.0, 2.0);
+    ASSERT_TRUE(AppliesTo(inside, 20.0, 10.0));
+    EXPECT_DOUBLE_EQ(inside.fractionInInterval, 1.0);
+    EXPECT_FALSE(AppliesTo(inside, 25.0, 10.0));
+}

@@ -163,3 +163,21 @@ TEST(Mixing, UnusableOutletsFromAFileStopTheFedBranch)
               "Branch not run: the intake air mixed from its source branches cannot be used. Please check "
               "the source branches.");
 }
+
+TEST(Mixing, UsableMixtureChecksTheWetBulbItself)
+{
+    CInletMixture mix;
+    mix.hasSources = true;
+    mix.dryBulb = 30.0;
+    mix.pressure = 100000.0;
+    mix.wetBulb = 20.0;
+    EXPECT_TRUE(IsUsableMixture(mix));
+    // A wet bulb far below the dry bulb leaves the air no moisture: refused,
+    // although the dry bulb alone would pass.
+    mix.wetBulb = 2.0;
+    EXPECT_FALSE(IsUsableMixture(mix));
+    mix.wetBulb = 30.0;
+    EXPECT_TRUE(IsUsableMixture(mix));
+    mix.hasSources = false;
+    EXPECT_FALSE(IsUsableMixture(mix));
+}
