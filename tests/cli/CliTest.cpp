@@ -116,6 +116,19 @@ TEST_F(CliCommands, HelpAndUsageErrors)
                   "dorvan-cli run: option '--json' needs a value", 0),
               0u);
     EXPECT_EQ(Cli({"run", "a.zt2", "--csv=x", "--csv=y"}).status, 2);
+    // A repeated output option is a usage error, whatever its form, and
+    // nothing is written.
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"run", Example("haulage-drift.zt2"), "--json", Path("a.json"), "--json", Path("b.json")},
+          {"run", Example("haulage-drift.zt2"), "--json=" + Path("a.json"), "--json", Path("b.json")},
+          {"solve", Example("haulage-drift.zt2"), "--branch", "1", "--quantity", "--json", "-", "--json", "-"}}) {
+        const CliOutput twice = Cli(args);
+        EXPECT_EQ(twice.status, 2) << args[0];
+        EXPECT_NE(twice.err.find("option '--json' given twice"), std::string::npos) << twice.err;
+        EXPECT_TRUE(twice.out.empty()) << args[0];
+    }
+    EXPECT_FALSE(fs::exists(Path("a.json")));
+    EXPECT_FALSE(fs::exists(Path("b.json")));
     EXPECT_EQ(Cli({"new", "--force=yes", "a.zt2"}).err.rfind("dorvan-cli new: option '--force' takes no value", 0), 0u);
     EXPECT_EQ(Cli({"convert", "only-one.zt2"}).status, 2);
     EXPECT_EQ(Cli({"info"}).status, 2);
