@@ -25,6 +25,15 @@ CKalvexDoc& NewDoc(CKalvexDoc& doc)
     return doc;
 }
 
+// Five branches (ids 1 to 5), the last naming the given ids as its sources.
+void FiveBranchesNaming(CKalvexDoc& doc, const std::vector<std::uint16_t>& named)
+{
+    doc.OnNewDocument();
+    for (int i = 0; i < 5; ++i)
+        doc.InsertNewBranch(i);
+    doc.BranchAt(4).SetSourceBranchIds(named);
+}
+
 struct RecordingView : IDocumentView {
     struct Call {
         IDocumentView* sender;
@@ -277,12 +286,8 @@ TEST(Document, TakingLoadedContentsKeepsViewsAndPath)
 TEST(DocumentBlocks, BlockInsertAndDeleteMatchOneAtATime)
 {
     CKalvexDoc one, block;
-    for (CKalvexDoc* doc : {&one, &block}) {
-        doc->OnNewDocument();
-        for (int i = 0; i < 5; ++i)
-            doc->InsertNewBranch(i);
-        doc->BranchAt(4).SetSourceBranchIds({6, 7});  // ids a new branch must not take after a wrap
-    }
+    for (CKalvexDoc* doc : {&one, &block})
+        FiveBranchesNaming(*doc, {6, 7});  // ids a new branch must not take after a wrap
     for (int k = 0; k < 3; ++k)
         ASSERT_TRUE(one.InsertNewBranch(1 + k));
     ASSERT_EQ(block.InsertNewBranches(1, 3), 3);
@@ -316,12 +321,8 @@ TEST(DocumentBlocks, BlockInsertBetweenNamedIdsIssuesEachIdOnce)
     // first new id (8) the counter's next id is named again, so the block
     // goes back to the search for a free id more than once.
     CKalvexDoc one, block;
-    for (CKalvexDoc* doc : {&one, &block}) {
-        doc->OnNewDocument();
-        for (int i = 0; i < 5; ++i)
-            doc->InsertNewBranch(i);
-        doc->BranchAt(4).SetSourceBranchIds({6, 7, 9, 10});
-    }
+    for (CKalvexDoc* doc : {&one, &block})
+        FiveBranchesNaming(*doc, {6, 7, 9, 10});
     for (int k = 0; k < 4; ++k)
         ASSERT_TRUE(one.InsertNewBranch(k));
     ASSERT_EQ(block.InsertNewBranches(0, 4), 4);
