@@ -41,6 +41,16 @@ bool Has(const std::vector<std::string>& texts, const std::string& text)
     return std::find(texts.begin(), texts.end(), text) != texts.end();
 }
 
+void AddElectricSources(CKalvexBranch& branch, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        CHeatSource source;
+        source.kind = CHeatSource::Electric;
+        source.location = 5.0 * i;
+        branch.AddHeatSource(source);
+    }
+}
+
 class BranchForm : public ::testing::Test {
 protected:
     void SetUp() override
@@ -109,12 +119,7 @@ TEST_F(BranchForm, OptionalSectionsAppearOnlyWhenTheyApply)
 TEST_F(BranchForm, ManyHeatSourcesMoveWholeToPageTwo)
 {
     CKalvexBranch& branch = doc.BranchAt(0);
-    for (int i = 0; i < 12; ++i) {
-        CHeatSource source;
-        source.kind = CHeatSource::Electric;
-        source.location = 5.0 * i;
-        branch.AddHeatSource(source);
-    }
+    AddElectricSources(branch, 12);
     const CFormLayout form = LayoutBranchForm(doc, branch, Letter600(), "Printed: once");
     ASSERT_EQ(form.pages, 2);
     EXPECT_TRUE(Has(Texts(form, 1), "Page 1 of 2 "));
@@ -129,6 +134,21 @@ TEST_F(BranchForm, ManyHeatSourcesMoveWholeToPageTwo)
     // 2 (L + 1) + 3L / 2 = 334 units: eleven fit above 6001, twelve do not.
     branch.HeatSourceList().pop_back();
     EXPECT_EQ(LayoutBranchForm(doc, branch, Letter600(), "s").pages, 1);
+}
+
+TEST_F(BranchForm, HeatSourcesThatJustFitStayOnPageOne)
+{
+    CKalvexBranch& branch = doc.BranchAt(0);
+    AddElectricSources(branch, 11);
+    // Eleven sources below y = 2104 need 2104 + (L + 3) + 22 (L + 1) + 10 (3L / 2)
+    // = 5734 units with L = 95: a bottom margin exactly there still fits.
+    CFormMetrics metrics = Letter600();
+    metrics.pageHeight = 5734 + metrics.dpiY - 1;
+    const CFormLayout fits = LayoutBranchForm(doc, branch, metrics, "s");
+    EXPECT_EQ(fits.pages, 1);
+    EXPECT_TRUE(Has(Texts(fits, 1), "Heat Source Data:"));
+    metrics.pageHeight -= 1;
+    EXPECT_EQ(LayoutBranchForm(doc, branch, metrics, "s").pages, 2);
 }
 
 TEST_F(BranchForm, JobNameKeepsTheEndOfALongPath)
