@@ -178,8 +178,10 @@ TEST_F(UndoSteps, TheModifiedFlagFollowsTheHistory)
     Press(Qt::Key_R, Qt::ControlModifier);  // back where it was saved
     EXPECT_FALSE(Doc().IsModified());
 
+    GoTo(1, 1);
     Expect(Properties(Col::Length, "250"));
     Press(Qt::Key_F9);
+    EXPECT_EQ(Doc().BranchAt(0).length, 250);
     EXPECT_TRUE(Doc().IsModified());
     Press(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_FALSE(Doc().IsModified());
