@@ -12,6 +12,7 @@
 #include "KalvexFrm.h"
 #include "MessageBoxes.h"
 #include "OpenDocument.h"
+#include "SettingsCommands.h"
 
 #include <QMdiArea>
 #include <QPageSetupDialog>
@@ -19,6 +20,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include <memory>
 #include <set>
 
 namespace {
@@ -113,14 +115,18 @@ bool CMainFrame::RunShellCommand(int id)
     case Cmd::SequenceMode:
         if (!document)
             return false;
-        document->doc.ToggleSequenceMode();
+        document->undo.push(new CSequenceModeCommand(document->doc));
         return true;
-    case Cmd::WorkerDescription:
-        // Not a change of the document's data: the views show the new limit.
-        if (!document || !EditWorkerDescription(this, document->doc))
+    case Cmd::WorkerDescription: {
+        // Stored in the file: one undo step; the views show the new limit.
+        CWorkerValues values;
+        if (!document || !EditWorkerDescription(this, document->doc, values))
             return false;
-        document->doc.UpdateAllViews(nullptr, kHintContents);
+        auto step = std::make_unique<CWorkerCommand>(document->doc, values);
+        if (step->Changes())
+            document->undo.push(step.release());
         return true;
+    }
     case Cmd::Help:
     case Cmd::ContextHelp: ShowHelp(ActiveHelpTopic(), this); return true;
     case Cmd::HelpIndex: ShowHelp(QStringLiteral("index"), this); return true;

@@ -41,6 +41,7 @@ COpenDocument* CMainFrame::AddDocument()
 {
     auto document = std::make_unique<COpenDocument>();
     document->doc.OnNewDocument();
+    document->MarkSaved();
     return Adopt(std::move(document));
 }
 
@@ -78,6 +79,7 @@ COpenDocument* CMainFrame::OpenDocument(const QString& path)
         UpdateRecentActions();
         return nullptr;
     }
+    document->MarkSaved();
     if (result.layoutsReset)
         Messages::Information(this, QString::fromStdString(result.message));
     COpenDocument* opened = Adopt(std::move(document));
@@ -115,6 +117,7 @@ bool CMainFrame::SaveDocument(COpenDocument& document, bool askName)
         Messages::Error(this, QString::fromStdString(result.message));
         return false;
     }
+    document.MarkSaved();
     m_recovery->Forget(&document);
     NoteRecentFile(path);
     document.doc.UpdateAllViews(nullptr, kHintContents);  // captions show the new title
@@ -275,6 +278,7 @@ COpenDocument* CMainFrame::RestoreDocument(const CRecoveryCopy& copy)
     } else {
         document->doc.SetPathName(copy.path.toStdString());
     }
+    document->MarkSaved();
     document->doc.SetModifiedFlag();
     COpenDocument* restored = Adopt(std::move(document));
     CreateFrame(*restored, ViewKind::Branch);

@@ -14,23 +14,37 @@ CDocumentCommand::CDocumentCommand(CKalvexDoc& doc, const QString& text, QUndoCo
 
 void CDocumentCommand::redo()
 {
-    if (std::exchange(m_done, false))
-        return;  // the view made the change before it pushed the command
-    Apply(false);
-    Notify();
+    Run(false);
 }
 
 void CDocumentCommand::undo()
 {
-    m_done = false;
-    Apply(true);
-    Notify();
+    Run(true);
+}
+
+void CDocumentCommand::Run(bool undo)
+{
+    const std::uint64_t before = m_doc.ChangeCount();
+    if (!undo && std::exchange(m_skipRedo, false)) {
+        m_doc.SetModifiedFlag();  // the caller made the change
+    } else {
+        Apply(undo);
+        Notify();
+    }
+    m_doc.NoteHistoryChanges(m_doc.ChangeCount() - before);
+}
+
+void CDocumentCommand::ApplyAhead()
+{
+    const std::uint64_t before = m_doc.ChangeCount();
+    Apply(false);
+    m_doc.NoteHistoryChanges(m_doc.ChangeCount() - before);
 }
 
 void CDocumentCommand::Notify()
 {
     m_doc.SetModifiedFlag();
-    m_doc.UpdateAllViews(nullptr, kHintContents);
+    m_doc.UpdateAllViews(nullptr, ChangesBranchList() ? kHintBranchList : kHintContents);
 }
 
 CEditCellCommand::CEditCellCommand(CKalvexDoc& doc, std::uint16_t branchId, ColumnId column, std::string before,
@@ -64,8 +78,16 @@ void CEditGroupCommand::Apply(bool undo)
     const int n = childCount();
     for (int i = 0; i < n; ++i) {
         const int k = undo ? n - 1 - i : i;
-        static_cast<const CEditCellCommand*>(child(k))->ApplyEdit(undo);
+        static_cast<CDocumentCommand*>(const_cast<QUndoCommand*>(child(k)))->ApplyInGroup(undo);
     }
+}
+
+bool CEditGroupCommand::ChangesBranchList() const
+{
+    for (int i = 0; i < childCount(); ++i)
+        if (static_cast<const CDocumentCommand*>(child(i))->ChangesBranchList())
+            return true;
+    return false;
 }
 
 std::vector<std::uint16_t> BranchOrder(const CKalvexDoc& doc)
@@ -121,6 +143,7 @@ CMoveColumnsCommand::CMoveColumnsCommand(CKalvexDoc& doc, std::vector<std::uint1
 {
     if (m_param)
         m_widthsBefore = m_param->columnWidths;
+    SkipFirstRedo();  // the grid moves the columns and their widths itself
 }
 
 void CMoveColumnsCommand::Apply(bool undo)

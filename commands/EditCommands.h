@@ -4,8 +4,10 @@
 // the record it was made on whatever was inserted or moved since; when that
 // record is gone it does nothing.
 //
-// The views make the change first and then push the command, which knows it
-// is already done: its first redo does nothing.
+// A command's redo does its work, the first one too; a view that has
+// already stored an edit pushes a command whose first redo writes the same
+// value again. Only a column move, whose widths the grid moves after the
+// command was made, skips its first redo.
 #include "ColumnIds.h"
 #include "GridParam.h"
 
@@ -18,22 +20,33 @@
 
 class CKalvexDoc;
 
-// Base: the first redo is skipped; undo and redo mark the document modified
-// and update all views.
+// Base: undo and redo apply the change, mark the document modified and
+// update all views. The changes they make are counted as the history's.
 class CDocumentCommand : public QUndoCommand {
 public:
     CDocumentCommand(CKalvexDoc& doc, const QString& text, QUndoCommand* parent = nullptr);
     void undo() final;
     void redo() final;
+    // Applies the change alone, for a group that holds the command.
+    void ApplyInGroup(bool undo) { Apply(undo); }
+    // Makes the change of a group's command at once, before the group is
+    // pushed (a paste that needs new rows first): counted as the history's.
+    void ApplyAhead();
+    // The branch list changes: the views are told so.
+    virtual bool ChangesBranchList() const { return false; }
 
 protected:
     virtual void Apply(bool undo) = 0;
-    // What the views are told after Apply; default: contents changed.
+    // What the views are told after Apply; default: contents changed, or the
+    // branch list when it changes.
     virtual void Notify();
+    // For a change the caller has already made.
+    void SkipFirstRedo() { m_skipRedo = true; }
     CKalvexDoc& m_doc;
 
 private:
-    bool m_done = true;
+    void Run(bool undo);
+    bool m_skipRedo = false;
 };
 
 // One cell of a branch: the text before and after, as the column shows it
@@ -58,10 +71,12 @@ private:
     std::string m_after;
 };
 
-// Several cell edits as one step (a paste, a replace-all).
+// Several changes as one step (a paste, a replace-all): its children are
+// document commands, applied in order on redo and in reverse on undo.
 class CEditGroupCommand : public CDocumentCommand {
 public:
     CEditGroupCommand(CKalvexDoc& doc, const QString& text);
+    bool ChangesBranchList() const override;
 
 protected:
     void Apply(bool undo) override;

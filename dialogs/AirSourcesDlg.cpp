@@ -37,7 +37,7 @@ AirSourceValues ReadAirSources(const CKalvexDoc& doc, CKalvexBranch& branch)
     // Only branches earlier in the list can feed this one.
     for (int position = 0; position < doc.BranchCount(); ++position) {
         const CKalvexBranch& entry = doc.BranchAt(position);
-        if (&entry == &branch)
+        if (entry.branchId == branch.branchId)
             break;
         BranchItems& items = branch.HasSourceBranch(entry.branchId) ? values.selected : values.available;
         items.texts.push_back(std::to_string(position + 1) + " - " + entry.name);

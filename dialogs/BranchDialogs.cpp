@@ -7,19 +7,23 @@
 #include "GXModal.h"
 #include "HeatSourceSheet.h"
 #include "KalvexDoc.h"
+#include "PartsBeyondLength.h"
 #include "WorkerDlg.h"
 
-bool EditBranchProperties(QWidget* parent, CKalvexDoc& doc, CKalvexBranch& branch)
+bool EditBranchProperties(QWidget* parent, CKalvexBranch& branch)
 {
     CBranchPropertySheet sheet(ReadBranchProperties(branch), parent);
+    const double oldLength = branch.length;
+    sheet.SetLengthWarning([&branch, oldLength](double length) {
+        return length == oldLength ? std::string() : PartsBeyondLengthText(PartsBeyondLength(branch, length), length);
+    });
     if (GXModal::Exec(sheet) != QDialog::Accepted)
         return false;
     WriteBranchProperties(sheet.Values(), branch);
-    doc.SetModifiedFlag();
     return true;
 }
 
-bool EditHeatSources(QWidget* parent, CKalvexDoc& doc, CKalvexBranch& branch)
+bool EditHeatSources(QWidget* parent, CKalvexBranch& branch)
 {
     CHeatSourceSheet sheet(CollectHeatSources(branch), parent);
     if (GXModal::Exec(sheet) != QDialog::Accepted)
@@ -28,22 +32,19 @@ bool EditHeatSources(QWidget* parent, CKalvexDoc& doc, CKalvexBranch& branch)
     branch.DeleteAllHeatSources();
     for (CHeatSource& source : sources)
         branch.AddHeatSource(std::move(source));
-    doc.SetModifiedFlag();
     return true;
 }
 
-bool EditWorkerDescription(QWidget* parent, CKalvexDoc& doc)
+bool EditWorkerDescription(QWidget* parent, const CKalvexDoc& doc, CWorkerValues& values)
 {
     CWorkerDlg dialog(doc.GetWorkerValues(), parent);
     if (GXModal::Exec(dialog) != QDialog::Accepted)
         return false;
-    // Stored rounded, the skin temperature limit derived; the worker is not
-    // part of the branch data, so the document is not marked modified.
-    doc.SetWorkerValues(dialog.Values());
+    values = dialog.Values();
     return true;
 }
 
-bool EditFanReg(QWidget* parent, CKalvexDoc& doc, CKalvexBranch& branch)
+bool EditFanReg(QWidget* parent, CKalvexBranch& branch)
 {
     CFanRegDlg dialog(branch.fanReg, WholeNumber(branch.length), parent);
     if (GXModal::Exec(dialog) != QDialog::Accepted)
@@ -53,16 +54,14 @@ bool EditFanReg(QWidget* parent, CKalvexDoc& doc, CKalvexBranch& branch)
     branch.fanReg.pressureChange = values.pressureChange;
     branch.fanReg.sensibleHeat = values.sensibleHeat;
     branch.fanReg.description = values.description;
-    doc.SetModifiedFlag();
     return true;
 }
 
-bool EditAirSources(QWidget* parent, CKalvexDoc& doc, CKalvexBranch& branch)
+bool EditAirSources(QWidget* parent, const CKalvexDoc& doc, CKalvexBranch& branch)
 {
     CAirSourcesDlg dialog(ReadAirSources(doc, branch), parent);
     if (GXModal::Exec(dialog) != QDialog::Accepted)
         return false;
     WriteAirSources(dialog.Values(), branch);
-    doc.SetModifiedFlag();
     return true;
 }

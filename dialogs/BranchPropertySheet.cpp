@@ -2,6 +2,7 @@
 
 #include "FieldForm.h"
 #include "HelpButton.h"
+#include "MessageBoxes.h"
 #include "PageSheet.h"
 
 #include <QDialogButtonBox>
@@ -104,8 +105,30 @@ bool CBranchPropertySheet::LeavePage(int page)
     return false;
 }
 
+bool CBranchPropertySheet::ConfirmLength()
+{
+    const auto length = m_values.numbers.find(Col::Length);
+    if (!m_lengthWarning || length == m_values.numbers.end())
+        return true;
+    const std::string warning = m_lengthWarning(length->second);
+    if (warning.empty())
+        return true;
+    const QString question = QString::fromStdString(warning) + QStringLiteral("\n\nKeep the new length?");
+    if (Messages::Show(this, QMessageBox::Warning, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+        QMessageBox::Yes)
+        return true;
+    for (CBranchFieldPage* page : m_pages) {
+        if (QLineEdit* field = page->FieldFor(Col::Length)) {
+            m_sheet->SwitchTo(page->PageIndex());
+            field->setFocus(Qt::OtherFocusReason);
+            field->selectAll();
+        }
+    }
+    return false;
+}
+
 void CBranchPropertySheet::accept()
 {
-    if (m_sheet->LeaveCurrent())
+    if (m_sheet->LeaveCurrent() && ConfirmLength())
         QDialog::accept();
 }

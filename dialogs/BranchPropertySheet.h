@@ -8,6 +8,8 @@
 
 #include <QDialog>
 
+#include <functional>
+#include <string>
 #include <vector>
 
 class CPageSheet;
@@ -72,14 +74,22 @@ public:
     QLineEdit* FieldFor(ColumnId column) const;
     QPushButton* OkButton() const { return m_ok; }
 
+    // Asked at OK with the new length: the warning that parts of the branch
+    // lie beyond it, empty when none do or the length is as it was.
+    void SetLengthWarning(std::function<std::string(double length)> warning) { m_lengthWarning = std::move(warning); }
+
     // OK: the page shown is checked first; a refusal keeps the sheet open.
+    // A length that leaves parts beyond it is asked about; No goes back to
+    // the length field.
     void accept() override;
 
 private:
     bool LeavePage(int page);
+    bool ConfirmLength();
 
     CBranchPropertyValues m_values;
     CPageSheet* m_sheet;
     std::vector<CBranchFieldPage*> m_pages;
     QPushButton* m_ok = nullptr;
+    std::function<std::string(double)> m_lengthWarning;
 };

@@ -6,7 +6,6 @@
 #include "KalvexDoc.h"
 #include "NumberText.h"
 #include "QtRunUi.h"
-#include "SimulationRun.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -214,7 +213,8 @@ void CRequirementDlg::ShowAnswer()
     m_answerText->setText(lines.join(QLatin1Char('\n')));
 }
 
-bool FindRequirement(RequirementKind kind, QWidget* parent, CKalvexDoc& doc, CKalvexBranch& branch)
+bool FindRequirement(RequirementKind kind, QWidget* parent, CKalvexDoc& doc, const CKalvexBranch& branch,
+                     CKalvexBranch& applied)
 {
     const int index = doc.IndexOfBranch(&branch);
     if (index < 0)
@@ -224,17 +224,9 @@ bool FindRequirement(RequirementKind kind, QWidget* parent, CKalvexDoc& doc, CKa
         return false;
     const CRequirementAnswer& answer = *dialog.Answer();
     switch (answer.field) {
-    case SolvedField::IntakeQuantity: branch.SetColumnValue(Col::Quantity, answer.value); break;
-    case SolvedField::AddedQuantity: branch.SetColumnValue(Col::AddedQuantity, answer.value); break;
-    case SolvedField::CoolerSensibleHeat: branch.AddHeatSource(MakeCoolerSource(dialog.Query(), answer)); break;
+    case SolvedField::IntakeQuantity: applied.SetColumnValue(Col::Quantity, answer.value); break;
+    case SolvedField::AddedQuantity: applied.SetColumnValue(Col::AddedQuantity, answer.value); break;
+    case SolvedField::CoolerSensibleHeat: applied.AddHeatSource(MakeCoolerSource(dialog.Query(), answer)); break;
     }
-    doc.SetModifiedFlag();
-    // Execute as F10 runs it: the whole sequence in sequence mode, where a
-    // fed branch's inlet air is mixed from its sources.
-    CQtRunUi ui(parent);
-    if (doc.sequenceMode)
-        ExecuteSequence(doc, ui);
-    else
-        ExecuteBranchAt(doc, index, ui);
     return true;
 }

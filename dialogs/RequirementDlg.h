@@ -3,7 +3,7 @@
 // the least spot cooling, that keeps a heat-stress criterion of one branch
 // at or below a limit. Find solves on copies of the branch and shows the
 // answer; Apply closes the dialog accepted when there is an answer to
-// write, which FindRequirement then writes as an edit of the branch.
+// write, which FindRequirement then writes into a copy of the branch.
 #include "FieldCheck.h"
 #include "RequirementSolver.h"
 
@@ -70,8 +70,8 @@ private:
 };
 
 // Runs the dialog for the branch; after Apply writes the answer (the
-// quantity, or a spot cooler at the end of the heat source list) as an edit
-// of the branch, marks the document modified and executes (the branch, or
-// the whole sequence in sequence mode). True
-// when the document changed; the caller then updates every view.
-bool FindRequirement(RequirementKind kind, QWidget* parent, CKalvexDoc& doc, CKalvexBranch& branch);
+// quantity, or a spot cooler at the end of the heat source list) into
+// applied, a copy of the branch's inputs, and returns true. The caller
+// stores it as one undo step and then executes.
+bool FindRequirement(RequirementKind kind, QWidget* parent, CKalvexDoc& doc, const CKalvexBranch& branch,
+                     CKalvexBranch& applied);

@@ -67,6 +67,11 @@ bool CGXGridView::Copy()
     return true;
 }
 
+bool CGXGridView::OnPasteBeyondLastRow(int /*rowsNeeded*/)
+{
+    return true;
+}
+
 bool CGXGridView::CanPaste() const
 {
     int row = 0;
@@ -102,6 +107,9 @@ bool CGXGridView::PasteText(const QString& text)
     int lastCol = left;
     {
         const EditGroup group(*this);
+        const int beyond = top + static_cast<int>(block.size()) - 1 - m_rowCount;
+        if (beyond > 0 && !OnPasteBeyondLastRow(beyond))
+            return false;
         for (std::size_t i = 0; i < block.size() && complete; ++i) {
             const int r = top + static_cast<int>(i);
             if (r > m_rowCount)

@@ -278,6 +278,12 @@ protected:
     // paste, no current cell) calls neither. Default: nothing.
     virtual void OnBeginEditGroup();
     virtual void OnEndEditGroup();
+    // A paste reaches rowsNeeded rows beyond the last. Called within the
+    // paste's edit group, before anything is stored: the owner adds the rows
+    // (and sets the row count) and returns true, or refuses the whole paste
+    // with false after saying why. By default the paste keeps to the rows
+    // there are.
+    virtual bool OnPasteBeyondLastRow(int rowsNeeded);
     // Runs before an edit (a pasted or replaced cell too) is accepted; may
     // rewrite the text. Set the message with SetWarningText (cleared before
     // each call). On false the grid scrolls the cell into view, beeps, shows

@@ -78,7 +78,8 @@ public:
     void SetWorkerValues(const CWorkerValues& values);
     static double SkinTempLimitFor(int metabolicRate);
 
-    // Sequence mode: flips and updates all views, never marks modified.
+    // Sequence mode: flips and updates all views; the caller's undo step
+    // marks the document modified.
     void ToggleSequenceMode();
 
     // Framework document state.
@@ -90,6 +91,10 @@ public:
     }
     // Grows with every change that marks the document modified.
     std::uint64_t ChangeCount() const { return changeCount; }
+    // Changes made by undo steps are counted apart as well, so that the
+    // history can tell whether anything else (a run) changed the document.
+    void NoteHistoryChanges(std::uint64_t count) { historyChanges += count; }
+    std::uint64_t ChangesOutsideHistory() const { return changeCount - historyChanges; }
     const std::string& PathName() const { return pathName; }
     void SetPathName(const std::string& path);  // also sets the title
     const std::string& Title() const { return title; }
@@ -142,6 +147,7 @@ private:
 
     bool modified = false;
     std::uint64_t changeCount = 0;
+    std::uint64_t historyChanges = 0;
     void BuildPositionTable() const;
     mutable std::vector<int> positionOfId;  // by branch id; -1 for none
     mutable std::uint64_t lookupWork = 0;

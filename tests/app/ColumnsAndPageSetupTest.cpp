@@ -166,3 +166,60 @@ TEST_F(ColumnsAndPageSetup, PageSetupCancelAndBadMarginsChangeNothing)
     Command(Cmd::PageSetup);
     EXPECT_EQ(Doc().branchGridParam->properties, before);
 }
+
+// Add puts the column above the selected shown line, which keeps its
+// selection one line further down.
+TEST_F(ColumnsAndPageSetup, AddKeepsTheSelectedShownColumnSelected)
+{
+    Expect([](QDialog& dialog) {
+        auto& columns = dynamic_cast<CColumnsDlg&>(dialog);
+        columns.ShownList()->setCurrentRow(3);
+        columns.Remove();  // the fourth column goes to the available list
+        columns.AvailableList()->setCurrentRow(0);
+        columns.ShownList()->setCurrentRow(1);
+        const QString selected = columns.ShownList()->item(1)->text();
+        const QString added = columns.AvailableList()->item(0)->text();
+        columns.Add();
+        EXPECT_EQ(columns.ShownList()->item(1)->text(), added);
+        const QList<QListWidgetItem*> now = columns.ShownList()->selectedItems();
+        EXPECT_EQ(now.size(), 1);
+        EXPECT_EQ(columns.ShownList()->row(now.value(0)), 2);
+        EXPECT_EQ(now.value(0) ? now.value(0)->text() : QString(), selected);
+        return int(QDialog::Rejected);
+    });
+    Command(Cmd::Columns);
+}
+
+// The OKs of Columns and Page Setup are one undo step each.
+TEST_F(ColumnsAndPageSetup, ColumnsAndPageSetupAreUndoneAndRedone)
+{
+    Command(Cmd::AddBranch);
+    const std::vector<ColumnId> all = Doc().branchColumns;
+    const CGridProperties before = Doc().branchGridParam->properties;
+    Expect([](QDialog& dialog) {
+        auto& columns = dynamic_cast<CColumnsDlg&>(dialog);
+        columns.ShownList()->setCurrentRow(0);
+        columns.Remove();
+        return int(QDialog::Accepted);
+    });
+    Command(Cmd::Columns);
+    Expect([](QDialog& dialog) {
+        auto& setup = dynamic_cast<CGridPageSetupDlg&>(dialog);
+        setup.Landscape()->setChecked(true);
+        setup.accept();
+        return setup.result();
+    });
+    Command(Cmd::PageSetup);
+    ASSERT_EQ(Doc().branchColumns.size(), all.size() - 1);
+    ASSERT_EQ(Doc().branchGridParam->properties.landscape, 1);
+
+    Press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Doc().branchGridParam->properties, before);
+    EXPECT_EQ(Doc().branchColumns.size(), all.size() - 1);
+    Press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Doc().branchColumns, all);
+    EXPECT_EQ(Table()->GetColCount(), static_cast<int>(all.size()) - 1);
+    Press(Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(Table()->GetColCount(), static_cast<int>(all.size()) - 2);
+    EXPECT_EQ(Doc().branchColumns[1], all[2]);
+}

@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
+#include <QSettings>
 
 namespace {
 
@@ -111,4 +112,29 @@ TEST_F(Recovery, CopiesOfModifiedDocumentsOnlyAndGoneOnceSaved)
     Expect(File(path));
     Command(Cmd::FileSaveAs);
     EXPECT_EQ(copiesNow(), 0);
+}
+
+// Copies are offered oldest first, so that of several restored windows the
+// newest work ends up in front, and the order does not follow folder names.
+TEST_F(Recovery, LeftOverCopiesComeOldestFirst)
+{
+    const QDateTime day(QDate(2026, 12, 1), QTime(9, 0));
+    const std::pair<QString, int> runs[] = {{"a-run", 2}, {"b-run", 0}, {"c-run", 1}};
+    for (const auto& [run, days] : runs) {
+        const QDir folder(QDir(CRecoveryCopies::Root()).filePath(run));
+        ASSERT_TRUE(QDir().mkpath(folder.path()));
+        const QString copy = folder.filePath(QStringLiteral("copy.zt2"));
+        ASSERT_TRUE(QFile::copy(document, copy));
+        QSettings info(copy + QStringLiteral(".info"), QSettings::IniFormat);
+        info.setValue(QStringLiteral("title"), run);
+        info.setValue(QStringLiteral("written"), day.addDays(days));
+    }
+    const QList<CRecoveryCopy> copies = CRecoveryCopies::LeftOver();
+    ASSERT_EQ(copies.size(), 3);
+    EXPECT_EQ(copies[0].title, "b-run");
+    EXPECT_EQ(copies[1].title, "c-run");
+    EXPECT_EQ(copies[2].title, "a-run");
+    for (const CRecoveryCopy& copy : copies)
+        CRecoveryCopies::Discard(copy);
+    EXPECT_TRUE(CRecoveryCopies::LeftOver().isEmpty());
 }

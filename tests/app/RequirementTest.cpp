@@ -4,6 +4,7 @@
 
 #include "KalvexDoc.h"
 #include "NumberText.h"
+#include "OpenDocument.h"
 #include "RequirementDlg.h"
 #include "archive/DocumentFile.h"
 
@@ -135,4 +136,11 @@ TEST_F(Requirement, ApplyAddsOneSpotCoolerAndTheLimitHoldsDownstreamOfIt)
     EXPECT_EQ(cooler.sensibleHeat(), shown.value);
     EXPECT_LT(shown.value, 0.0);
     EXPECT_LE(Peak(0, SolveCriterion::Wbgt, 100.0), 28.0);
+
+    // Apply is one undo step; the run after it is not.
+    Open().undo.undo();
+    EXPECT_EQ(Doc().BranchAt(0).HeatSourceCount(), sourcesBefore);
+    EXPECT_TRUE(Doc().IsModified());
+    Open().undo.redo();
+    EXPECT_EQ(Doc().BranchAt(0).HeatSourceList().back().sensibleHeat(), shown.value);
 }

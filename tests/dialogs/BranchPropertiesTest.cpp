@@ -35,7 +35,7 @@ protected:
             user(sheet);
             return sheet.result();
         });
-        return EditBranchProperties(nullptr, doc, Branch());
+        return EditBranchProperties(nullptr, Branch());
     }
 
     static void ClickTab(CBranchPropertySheet& sheet, int page)
@@ -73,7 +73,6 @@ TEST_F(BranchProperties, DepthChangeLongerThanTheBranchIsRefusedOnLength)
     EXPECT_TRUE(stored);
     EXPECT_EQ(messages, QStringList{kDepthChangeMessage});
     EXPECT_EQ(Branch().depthOut, 100);
-    EXPECT_TRUE(doc.IsModified());
 }
 
 TEST_F(BranchProperties, PerimeterMayNotBeSmallerThanACircleOfTheArea)
@@ -262,3 +261,60 @@ TEST_F(BranchProperties, CtrlTabSwitchesPagesWhenThePageLetsGo)
 }
 
 }  // namespace
+
+// A shorter branch that leaves heat sources or the fan beyond its end asks
+// first; No goes back to the length field, Yes stores.
+TEST_F(BranchProperties, ALengthThatLeavesPartsBeyondItAsksFirst)
+{
+    for (double at : {250.0, 1250.0}) {
+        CHeatSource diesel;
+        diesel.kind = CHeatSource::Diesel;
+        diesel.location = at;
+        Branch().AddHeatSource(diesel);
+    }
+    CHeatSource inside;
+    inside.location = 50;
+    Branch().AddHeatSource(inside);
+    Branch().length = 2000;
+    Branch().fanReg.location = 1000;
+    Branch().fanReg.pressureChange = 1.5;
+
+    const bool stored = Run([this](CBranchPropertySheet& sheet) {
+        ClickTab(sheet, kAirwayPage);
+        Type(sheet.FieldFor(Col::Length), "150");
+        ExpectMessage(0x00010000 /* No */);
+        Click(sheet.OkButton());
+        EXPECT_TRUE(sheet.isVisible());
+        EXPECT_EQ(Focus(), sheet.FieldFor(Col::Length));
+        Type(sheet.FieldFor(Col::Length), "1000");  // the fan at the very end does not act
+        ExpectMessage(0x00004000 /* Yes */);
+        Click(sheet.OkButton());
+        EXPECT_FALSE(sheet.isVisible());
+    });
+    EXPECT_TRUE(stored);
+    EXPECT_EQ(messages, (QStringList{"2 heat sources and the fan lie beyond the new length of 150 m and will not "
+                                     "act.\n\nKeep the new length?",
+                                     "1 heat source and the fan lie beyond the new length of 1000 m and will not "
+                                     "act.\n\nKeep the new length?"}));
+    EXPECT_EQ(Branch().length, 1000);
+}
+
+TEST_F(BranchProperties, AnUnchangedLengthOrNothingBeyondAsksNothing)
+{
+    CHeatSource spot;
+    spot.location = 500;
+    Branch().AddHeatSource(spot);
+    Branch().length = 300;  // already short: not asked again
+    EXPECT_TRUE(Run([this](CBranchPropertySheet& sheet) {
+        ClickTab(sheet, kAirwayPage);
+        Type(sheet.FieldFor(Col::Area), "13");
+        Click(sheet.OkButton());
+    }));
+    EXPECT_TRUE(Run([this](CBranchPropertySheet& sheet) {
+        ClickTab(sheet, kAirwayPage);
+        Type(sheet.FieldFor(Col::Length), "600");
+        Click(sheet.OkButton());
+    }));
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_EQ(Branch().length, 600);
+}

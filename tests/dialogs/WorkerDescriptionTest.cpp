@@ -29,7 +29,12 @@ protected:
             user(worker);
             return worker.result();
         });
-        return EditWorkerDescription(nullptr, doc);
+        // Stored as the program's undo step stores it.
+        CWorkerValues values;
+        if (!EditWorkerDescription(nullptr, doc, values))
+            return false;
+        doc.SetWorkerValues(values);
+        return true;
     }
 
     // Answers a pick list: the row moved to with Down presses, then OK (or Cancel).

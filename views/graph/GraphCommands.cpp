@@ -78,7 +78,7 @@ bool CKalvexGraphView::RunCommand(int id)
     case Cmd::Export: done = RunExport(); break;
     default:
         // The branch dialogs: every view is told, this one too.
-        if (IsBranchCommand(id) && (done = RunBranchCommand(id, window(), Doc(), *Doc().graphBranch)))
+        if (IsBranchCommand(id) && (done = RunBranchCommand(id, window(), m_document, *Doc().graphBranch)))
             Doc().UpdateAllViews(nullptr, kHintContents);
         break;
     }

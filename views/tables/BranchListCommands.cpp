@@ -2,15 +2,25 @@
 // whose rows are branches.
 #include "KalvexTableView.h"
 
+#include "BranchListCommand.h"
 #include "KalvexDoc.h"
+#include "OpenDocument.h"
 
 #include <algorithm>
+
+bool CKalvexTableView::PushNewBranches(const QString& text, const std::function<void(CKalvexDoc&)>& change)
+{
+    const int count = Doc().BranchCount();
+    CancelEditing();
+    m_document.undo.push(new CBranchListCommand(Doc(), text, change));
+    return Doc().BranchCount() > count;
+}
 
 bool CKalvexTableView::AddBranch()
 {
     if (!TransferCurrentCell())
         return false;
-    if (!Doc().InsertNewBranch(Doc().BranchCount()))
+    if (!PushNewBranches(QStringLiteral("Add Branch"), [](CKalvexDoc& doc) { doc.InsertNewBranch(doc.BranchCount()); }))
         return false;
     AfterBranchListChange(Doc().BranchCount());
     return true;
@@ -72,7 +82,9 @@ bool CKalvexTableView::InsertBranches()
     int first = 0, last = -1;
     if (!CommandRows(false, first, last) || !TransferCurrentCell())
         return false;
-    if (Doc().InsertNewBranches(first - 1, last - first + 1) == 0)
+    const int count = last - first + 1;
+    if (!PushNewBranches(QStringLiteral("Insert Branches"),
+                         [first, count](CKalvexDoc& doc) { doc.InsertNewBranches(first - 1, count); }))
         return false;
     AfterBranchListChange(first);
     return true;
@@ -87,7 +99,7 @@ bool CKalvexTableView::DeleteBranches()
     // One block, in one pass over the rows and the list.
     if (!RemoveRows(first, last))
         return false;
-    Doc().DeleteBranches(first - 1, last - first + 1);
+    m_document.undo.push(new CBranchListCommand(Doc(), QStringLiteral("Delete Branches"), first - 1, last - 1));
     ResetCurrentCell();
     AfterBranchListChange(first == 1 ? 1 : first - 1);
     return true;

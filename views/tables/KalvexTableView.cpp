@@ -1,8 +1,10 @@
 // CKalvexTableView: binding to the document, cells, storing, moves, caption.
 #include "KalvexTableView.h"
 
+#include "BranchListCommand.h"
 #include "ColumnCatalogue.h"
 #include "EditCommands.h"
+#include "GXFeedback.h"
 #include "GXGridHint.h"
 #include "InputCatalogue.h"
 #include "LayoutHint.h"
@@ -120,7 +122,6 @@ void CKalvexTableView::OnUpdate(IDocumentView* /*sender*/, long hint, CUpdateHin
         ClearSelection();
         if (hadCurrent && RecordCount() < row && RecordCount() > 0)
             SetCurrentCell(RecordCount(), col);
-        EmptyHistory();
     } else if (RecordCount() != GetRowCount()) {
         SetRowCount(RecordCount());
     }
@@ -181,16 +182,15 @@ bool CKalvexTableView::StoreStyleRowCol(int row, int col, const QString& text)
     branch.GetColumnCell(id, before, Doc().sequenceMode, row == 1);
     if (!branch.SetColumnText(id, text.toStdString()))
         return false;
-    Doc().SetModifiedFlag();
     CCellDescription after;
     branch.GetColumnCell(id, after, Doc().sequenceMode, row == 1);
     if (after.text != before.text) {
+        // Stored already; the step's redo writes the same text again and
+        // marks the document modified.
         auto* edit = new CEditCellCommand(Doc(), branch.branchId, id, before.text, after.text, m_group);
         if (!m_group)
             m_document.undo.push(edit);
     }
-    if (IsNameColumn(id))
-        Doc().UpdateAllViews(this, kHintContents);
     emit commandStateChanged();
     return true;
 }
@@ -206,19 +206,42 @@ void CKalvexTableView::OnEndEditGroup()
     CEditGroupCommand* group = std::exchange(m_group, nullptr);
     if (group && group->childCount() > 0) {
         m_document.undo.push(group);
-        Doc().UpdateAllViews(this, kHintContents);
     } else {
         delete group;
     }
 }
 
+bool CKalvexTableView::OnPasteBeyondLastRow(int rowsNeeded)
+{
+    // Tables with Add Branches add what the paste needs, as part of its
+    // step; the others refuse it whole rather than drop rows.
+    if (!HasBranchListCommands() || !m_group) {
+        GXFeedback::ShowWarning(this, QStringLiteral("The clipboard holds %1 more rows than the table has from the "
+                                                     "current row down. Nothing was pasted.")
+                                          .arg(rowsNeeded));
+        return false;
+    }
+    const int count = Doc().BranchCount();
+    auto* add = new CBranchListCommand(
+        Doc(), QStringLiteral("Add Branches"),
+        [count, rowsNeeded](CKalvexDoc& doc) { doc.InsertNewBranches(count, rowsNeeded); }, m_group);
+    add->ApplyAhead();
+    SetRowCount(RecordCount());
+    return true;
+}
+
 bool CKalvexTableView::OnMoveRows(int from, int to, int dest)
 {
     const std::vector<std::uint16_t> before = BranchOrder(Doc());
-    if (from < 1 || !Doc().MoveBranches(from - 1, to - 1, dest - 1))
+    const int count = static_cast<int>(before.size());
+    const int moved = to - from + 1;
+    if (from < 1 || to > count || moved < 1 || dest < 1 || dest > count - moved + 1)
         return false;
-    m_document.undo.push(new CMoveBranchesCommand(Doc(), before, BranchOrder(Doc())));
-    Doc().UpdateAllViews(this, kHintContents);
+    std::vector<std::uint16_t> after = before;
+    std::vector<std::uint16_t> block(after.begin() + from - 1, after.begin() + to);
+    after.erase(after.begin() + from - 1, after.begin() + to);
+    after.insert(after.begin() + dest - 1, block.begin(), block.end());
+    m_document.undo.push(new CMoveBranchesCommand(Doc(), before, std::move(after)));
     return true;
 }
 
@@ -233,7 +256,6 @@ bool CKalvexTableView::OnMoveCols(int from, int to, int dest)
     std::vector<std::uint16_t> block(list.begin() + from, list.begin() + to + 1);
     list.erase(list.begin() + from, list.begin() + to + 1);
     list.insert(list.begin() + dest, block.begin(), block.end());
-    Doc().SetModifiedFlag();
     m_document.undo.push(new CMoveColumnsCommand(Doc(), list, GetParam(), before, list));
     return true;
 }
@@ -278,20 +300,13 @@ void CKalvexTableView::OnGridHint(CGXGridHint& hint)
     Doc().UpdateAllViews(this, kHintContents, &hint);
 }
 
-void CKalvexTableView::EmptyHistory()
-{
-    m_document.undo.clear();
-}
-
 void CKalvexTableView::AfterBranchListChange(int currentRow)
 {
     SetRowCount(RecordCount());
     ClearSelection();
     if (currentRow >= 1 && currentRow <= GetRowCount() && GetColCount() > 0)
         SetCurrentCell(currentRow, 1);
-    EmptyHistory();
     Redraw();
-    Doc().UpdateAllViews(this, kHintBranchList);
     setFocus();
     emit commandStateChanged();
 }

@@ -9,6 +9,8 @@
 #include "GXGridView.h"
 #include "TableKind.h"
 
+#include <functional>
+
 class COpenDocument;
 class CKalvexBranch;
 class CEditGroupCommand;
@@ -71,13 +73,15 @@ protected:
     void OnGridHint(CGXGridHint& hint) override;
     void OnBeginEditGroup() override;
     void OnEndEditGroup() override;
+    bool OnPasteBeyondLastRow(int rowsNeeded) override;
 
     // The one row the selection covers, 0 when it is not exactly one.
     int SelectedBranchRow() const;
-    // After a change of the branch list: counts, selection, current cell,
-    // history, views.
+    // After an undo step changed the branch list (the views were told):
+    // this table's selection and current cell.
     void AfterBranchListChange(int currentRow);
-    void EmptyHistory();
+    // Pushes a step that adds or inserts branches; false when none came.
+    bool PushNewBranches(const QString& text, const std::function<void(CKalvexDoc&)>& change);
     bool RunExecute();
     // A branch dialog or the branch form for the command branch.
     bool RunBranchDialog(int id);

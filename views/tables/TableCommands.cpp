@@ -10,6 +10,7 @@
 #include "GridParam.h"
 #include "OpenDocument.h"
 #include "QtRunUi.h"
+#include "SettingsCommands.h"
 #include "SimulationRun.h"
 
 #include <QApplication>
@@ -227,13 +228,12 @@ bool CKalvexTableView::RunColumns()
     std::vector<std::uint16_t> list{m_kind.range.header};
     const std::vector<ColumnId>& shown = dialog.Choice().Shown();
     list.insert(list.end(), shown.begin(), shown.end());
+    if (list == ColumnList())
+        return true;
     CancelEditing();
-    ColumnList() = std::move(list);
-    SetColCount(static_cast<int>(ColumnList().size()) - 1);
     ClearSelection();
-    EmptyHistory();
-    Redraw();
-    Doc().SetModifiedFlag();
+    // The step tells every view of the table to take the new list.
+    m_document.undo.push(new CColumnListCommand(Doc(), m_kind.columns, std::move(list)));
     return true;
 }
 
@@ -246,10 +246,10 @@ bool CKalvexTableView::RunPageSetup()
     CGridPageSetupDlg dialog(temporary, kMarginDpi, window());
     if (GXModal::Exec(dialog) != QDialog::Accepted)
         return false;
-    GetParam()->properties = temporary;
+    if (!(temporary == GetParam()->properties))
+        m_document.undo.push(new CPageSetupCommand(Doc(), m_kind.gridParam, temporary));
     if (QPrinter* printer = GetPrinter(false))
         PreparePrinter(*printer);
-    Doc().SetModifiedFlag();
     return true;
 }
 
@@ -258,7 +258,7 @@ bool CKalvexTableView::RunBranchDialog(int id)
     CKalvexBranch* branch = CommandBranch();
     if (!branch || !TransferCurrentCell())
         return false;
-    if (!RunBranchCommand(id, window(), Doc(), *branch))
+    if (!RunBranchCommand(id, window(), m_document, *branch))
         return false;
     AfterBranchDialog(id);
     return true;

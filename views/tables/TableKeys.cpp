@@ -102,7 +102,7 @@ bool CKalvexTableView::InsertBelow()
     ReferenceCell(row, col);
     if (!TransferCurrentCell())
         return false;
-    if (!Doc().InsertNewBranch(row))
+    if (!PushNewBranches(QStringLiteral("Insert Branch"), [row](CKalvexDoc& doc) { doc.InsertNewBranch(row); }))
         return false;
     AfterBranchListChange(row + 1);
     return true;
