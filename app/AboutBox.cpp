@@ -1,5 +1,6 @@
 #include "AboutBox.h"
 
+#include "DorvanVersion.h"
 #include "GXModal.h"
 
 #include <QApplication>
@@ -23,9 +24,12 @@ CAboutBox::CAboutBox(QWidget* parent) : QDialog(parent)
         QString(),
         QStringLiteral("Dorvan %1, built with Qt %2").arg(QApplication::applicationVersion(), QString::fromLatin1(qVersion())),
         QStringLiteral("Results are estimates of a model; check them against measurements."),
+        QString(),
     };
     for (const QString& line : lines)
         texts->addWidget(new QLabel(line, this));
+    for (const char* line : kDorvanLicenceNotice)
+        texts->addWidget(new QLabel(QString::fromUtf8(line), this));
 
     auto* row = new QHBoxLayout;
     row->addWidget(icon);

@@ -1,20 +1,33 @@
 // dorvan: the windowed program.
+#include "CommandLine.h"
 #include "DorvanApp.h"
-#include "DorvanVersion.h"
 
-#include <cstdio>
-#include <cstring>
+#include <QCoreApplication>
+
+namespace {
+
+QStringList Arguments(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
-    // Answered before any window system is needed.
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::printf("dorvan %s\n", kDorvanVersion);
-            return 0;
-        }
+    // Help and version are answered before any window system is needed.
+    if (AsksForHelpOrVersion(Arguments(argc, argv))) {
+        QCoreApplication core(argc, argv);
+        return PrintAnswer(ParseCommandLine(QCoreApplication::arguments()));
+    }
     CDorvanApp app(argc, argv);
-    if (!app.Start(app.arguments().mid(1)))
+    const SCommandLine line = ParseCommandLine(QCoreApplication::arguments());
+    if (line.answer != SCommandLine::EAnswer::Start)
+        return PrintAnswer(line);
+    if (!app.Start(line.file.isEmpty() ? QStringList() : QStringList{line.file}))
         return 1;
     return app.exec();
 }

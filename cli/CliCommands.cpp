@@ -179,6 +179,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     if (command == "--version") {
         out << "dorvan-cli " << kDorvanVersion << "\n";
+        for (const char* line : kDorvanLicenceNotice)
+            out << line << "\n";
         return kExitSuccess;
     }
     if (command == "-h" || command == "--help") {

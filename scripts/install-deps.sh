@@ -4,7 +4,7 @@
 set -e
 PKGS="build-essential cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
 qt6-svg-dev libgtest-dev libgmock-dev googletest libbenchmark-dev poppler-utils fonts-liberation2 locales xvfb xauth clang libclang-rt-14-dev
-dpkg-dev desktop-file-utils appstream shared-mime-info"
+dpkg-dev desktop-file-utils appstream shared-mime-info lintian"
 missing=""
 for p in $PKGS; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
