@@ -1,8 +1,7 @@
 // Calculation intervals per second of the climate engine: one long branch,
 // and a long sequence of such branches, each fed by the one before it.
 #include "AllocationCounter.h"
-#include "KalvexDoc.h"
-#include "LongBranch.h"
+#include "MineDocument.h"
 #include "SimulationRun.h"
 
 #include <benchmark/benchmark.h>
@@ -11,14 +10,6 @@
 #include <vector>
 
 namespace {
-
-class QuietUi : public IRunUi {
-public:
-    void ShowGuardMessage(const std::string&) override { ++guardMessages; }
-    void ShowDataErrors(const std::vector<std::string>&) override { ++dataErrors; }
-    long guardMessages = 0;
-    long dataErrors = 0;
-};
 
 constexpr long kIntervalsPerBranch = 400;  // 4000 m in 10 m steps
 
@@ -29,7 +20,7 @@ void BM_LongBranch(benchmark::State& state)
     doc.InsertNewBranch(0);
     CKalvexBranch& branch = doc.BranchAt(0);
     MakeLongBranch(branch);
-    QuietUi ui;
+    CQuietRunUi ui;
     RunBranch(doc, branch, ui);  // warm: the result list has its capacity
     const long before = HeapAllocationCount();
     for (auto _ : state) {
@@ -49,22 +40,8 @@ void BM_Sequence(benchmark::State& state)
 {
     const int n = static_cast<int>(state.range(0));
     CKalvexDoc doc;
-    doc.OnNewDocument();
-    for (int i = 0; i < n; ++i) {
-        doc.InsertNewBranch(i);
-        CKalvexBranch& b = doc.BranchAt(i);
-        // Down and up again in turns, so the pressure stays in range.
-        MakeLongBranch(b, i % 2 == 0);
-        if (i > 0) {
-            // Fed by the branch before, with fresh air joining.
-            b.SetSourceBranchIds({doc.BranchAt(i - 1).branchId});
-            b.addedQuantity = 5;
-            b.addedDryBulb = 20;
-            b.addedWetBulb = 15;
-        }
-    }
-    doc.sequenceMode = true;
-    QuietUi ui;
+    BuildMineDocument(doc, n, false);
+    CQuietRunUi ui;
     ExecuteSequence(doc, ui);
     const long before = HeapAllocationCount();
     for (auto _ : state) {

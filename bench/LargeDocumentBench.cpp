@@ -6,8 +6,8 @@
 // process's peak resident size, both as multiples of the raw row values
 // (17 doubles of 8 bytes per result row).
 #include "archive/DocumentFile.h"
-#include "KalvexDoc.h"
-#include "LongBranch.h"
+#include "MineDocument.h"
+#include "ProcessMemory.h"
 #include "SimulationRun.h"
 
 #include <benchmark/benchmark.h>
@@ -74,75 +74,7 @@ namespace {
 
 constexpr int kBranches = 2000;
 
-class QuietUi : public IRunUi {
-public:
-    void ShowGuardMessage(const std::string&) override { ++guardMessages; }
-    void ShowDataErrors(const std::vector<std::string>&) override { ++dataErrors; }
-    long guardMessages = 0;
-    long dataErrors = 0;
-};
-
-// The long branch as a user would enter it: 4000 m down or up again (in
-// turns, so that the pressure stays in range), described sources and a fan.
-void MakeBranch(CKalvexBranch& b, bool descending)
-{
-    MakeLongBranch(b, descending);
-    const char* descriptions[] = {"pump", "conveyor drive", "loader", "belt"};
-    for (int i = 0; i < b.HeatSourceCount(); ++i)
-        b.HeatSourceAt(i).description = descriptions[i % 4];
-    b.fanReg.location = 3000;
-    b.fanReg.sensibleHeat = 30;
-    // Small enough that 2000 fans in a row keep the pressure in range.
-    b.fanReg.pressureChange = 0.02;
-    b.fanReg.description = "booster fan";
-}
-
-void BuildDocument(CKalvexDoc& doc)
-{
-    doc.OnNewDocument();
-    for (int i = 0; i < kBranches; ++i) {
-        doc.InsertNewBranch(i);
-        CKalvexBranch& b = doc.BranchAt(i);
-        b.name = "Branch " + std::to_string(i + 1);
-        MakeBranch(b, i % 2 == 0);
-        if (i > 0) {
-            b.SetSourceBranchIds({doc.BranchAt(i - 1).branchId});
-            b.addedQuantity = 5;
-            b.addedDryBulb = 20;
-            b.addedWetBulb = 15;
-        }
-    }
-    doc.sequenceMode = true;
-}
-
-long long RowCount(const CKalvexDoc& doc)
-{
-    long long rows = 0;
-    for (int i = 0; i < doc.BranchCount(); ++i)
-        rows += doc.BranchAt(i).ResultCount();
-    return rows;
-}
-
-double RawRowBytes(const CKalvexDoc& doc) { return static_cast<double>(RowCount(doc)) * 17 * 8; }
-
-// The process's peak resident size since the last ResetPeakRss, in bytes.
-void ResetPeakRss()
-{
-    if (std::FILE* f = std::fopen("/proc/self/clear_refs", "w")) {
-        std::fputs("5", f);
-        std::fclose(f);
-    }
-}
-
-double PeakRss()
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmHWM:", 0) == 0)
-            return std::atof(line.c_str() + 6) * 1024.0;
-    return 0.0;
-}
+double RawRowBytes(const CKalvexDoc& doc) { return ::RawRowBytes(RowCount(doc)); }
 
 void ResetHeapHighWater() { highWater.store(liveBytes.load()); }
 
@@ -158,7 +90,7 @@ struct PeakMemory {
     void Stop()
     {
         heap = std::max(heap, static_cast<double>(highWater.load()));
-        rss = std::max(rss, PeakRss());
+        rss = std::max(rss, ResidentBytes("VmHWM"));
     }
     void Report(benchmark::State& state, double raw) const
     {
@@ -180,8 +112,8 @@ std::string TempPath()
 void BM_LargeSequence(benchmark::State& state)
 {
     auto doc = std::make_unique<CKalvexDoc>();
-    BuildDocument(*doc);
-    QuietUi ui;
+    BuildMineDocument(*doc, kBranches);
+    CQuietRunUi ui;
     ExecuteSequence(*doc, ui);  // warm: every result list has its capacity
     PeakMemory peak;
     for (auto _ : state) {
@@ -200,8 +132,8 @@ BENCHMARK(BM_LargeSequence)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_LargeSave(benchmark::State& state)
 {
     auto doc = std::make_unique<CKalvexDoc>();
-    BuildDocument(*doc);
-    QuietUi ui;
+    BuildMineDocument(*doc, kBranches);
+    CQuietRunUi ui;
     ExecuteSequence(*doc, ui);
     const std::string path = TempPath();
     PeakMemory peak;
@@ -220,14 +152,17 @@ void BM_LargeSave(benchmark::State& state)
 }
 BENCHMARK(BM_LargeSave)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-void BM_LargeOpen(benchmark::State& state)
+// Opening alone, or opening then saving to another file as
+// `dorvan-cli convert` does.
+void BM_LargeOpen(benchmark::State& state, bool thenSave)
 {
     const std::string path = TempPath();
+    const std::string copyPath = path + ".copy.zt2";
     double raw = 0.0;
     {
         auto doc = std::make_unique<CKalvexDoc>();
-        BuildDocument(*doc);
-        QuietUi ui;
+        BuildMineDocument(*doc, kBranches);
+        CQuietRunUi ui;
         ExecuteSequence(*doc, ui);
         raw = RawRowBytes(*doc);
         if (!SaveDocumentFile(path, *doc).ok) {
@@ -242,6 +177,8 @@ void BM_LargeOpen(benchmark::State& state)
         doc->OnNewDocument();
         peak.Start();
         ok = LoadDocumentFile(path, *doc).ok && ok;
+        if (thenSave)
+            ok = WriteDocumentFile(copyPath, *doc).ok && ok;
         peak.Stop();
         state.PauseTiming();
         doc.reset();
@@ -249,10 +186,12 @@ void BM_LargeOpen(benchmark::State& state)
     }
     peak.Report(state, raw);
     std::remove(path.c_str());
+    std::remove(copyPath.c_str());
     if (!ok)
-        state.SkipWithError("open failed");
+        state.SkipWithError("open or save failed");
 }
-BENCHMARK(BM_LargeOpen)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_LargeOpen, open, false)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_LargeOpen, openThenSave, true)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

@@ -115,6 +115,21 @@ bool LoadForCommand(const std::string& path, CKalvexDoc& doc, std::ostream& err,
     return loaded.ok;
 }
 
+bool SaveForCommand(const std::string& path, const CKalvexDoc& doc, std::ostream& out, std::string& errorText)
+{
+    if (path == "-") {
+        try {
+            return WriteOutput(path, WriteDocumentBytes(doc), out, errorText);
+        } catch (const std::exception&) {
+            errorText = kFailedToSaveText;
+            return false;
+        }
+    }
+    const CFileResult result = WriteDocumentFile(path, doc);
+    errorText = result.message;
+    return result.ok;
+}
+
 int NewCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     const CCliArgs parsed = ParseCliArgs(args, {}, {"--force"});
@@ -144,14 +159,7 @@ int ConvertCommand(const std::vector<std::string>& args, std::ostream& out, std:
     if (!LoadForCommand(parsed.positional[0], doc, err))
         return kExitFailure;
     std::string errorText;
-    std::vector<std::uint8_t> bytes;
-    try {
-        bytes = WriteDocumentBytes(doc);
-    } catch (const std::exception&) {
-        err << ErrorLine(parsed.positional[1], kFailedToSaveText) << "\n";
-        return kExitFailure;
-    }
-    if (!WriteOutput(parsed.positional[1], bytes, out, errorText)) {
+    if (!SaveForCommand(parsed.positional[1], doc, out, errorText)) {
         err << ErrorLine(parsed.positional[1], errorText) << "\n";
         return kExitFailure;
     }

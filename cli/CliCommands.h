@@ -36,5 +36,10 @@ std::optional<int> CommandPreamble(const std::string& command, const CCliArgs& p
 // layouts were reset, on err. False when nothing was loaded.
 bool LoadForCommand(const std::string& path, CKalvexDoc& doc, std::ostream& err, bool quiet = false);
 
+// Saves the document to the file at path, streamed so that the file's image
+// is never held in memory beside the document, or to out when path is "-".
+// False with the error's text.
+bool SaveForCommand(const std::string& path, const CKalvexDoc& doc, std::ostream& out, std::string& errorText);
+
 // Reports a usage error of a command on err and returns kExitFailure.
 int UsageError(const std::string& command, const std::string& text, std::ostream& err);

@@ -107,15 +107,7 @@ bool WriteOutputs(CKalvexDoc& doc, const CCliArgs& parsed, const std::vector<int
 {
     std::string errorText;
     if (const std::string* save = parsed.Value("--save")) {
-        bool saved = false;
-        if (*save == "-") {
-            saved = WriteOutput(*save, WriteDocumentBytes(doc), out, errorText);
-        } else {
-            const CFileResult result = SaveDocumentFile(*save, doc);
-            saved = result.ok;
-            errorText = result.message;
-        }
-        if (!saved) {
+        if (!SaveForCommand(*save, doc, out, errorText)) {
             err << ErrorLine(*save, errorText) << "\n";
             return false;
         }

@@ -41,6 +41,9 @@ public:
     // Worker heat stress.
     double EffectiveTemperature() const;
     double SkinWettedness(double tsk) const;
+    // Skin wettedness for any skin temperature below 38 °C before sweating
+    // rises, from the wet bulb and the metabolic rate alone.
+    double BaseWettedness() const;
     // The skin heat balance of the worker in the current air, W/m².
     struct SkinHeatBalance {
         const CClimCalc* calc;
@@ -48,6 +51,13 @@ public:
         double radiantTemperature;     // °C
         double convectiveCoefficient;  // W/(m²·°C)
         double respiratoryLoss;        // W/m²
+        // Parts that do not depend on the skin temperature, worked out once
+        // for the iteration (the same operations in the same order).
+        double dryResistance;     // 1 / (fcl·hc) + clothing resistance
+        double radiationFactor;   // 2.26e-7 · body view factor
+        double evaporationFactor; // 0.0007 · hc
+        double vapourResistance;  // clothing resistance · hc / permeability + 1 / fcl
+        double wettedness;        // skin wettedness below 32.5 °C skin temperature
         double Residual(double tsk) const;
     };
     SkinHeatBalance SkinBalance() const;

@@ -41,24 +41,35 @@ const CClimCalc::WettednessFit& CClimCalc::FitFor(double rate) const
     return fit;
 }
 
-double CClimCalc::SkinWettedness(double tsk) const
+double CClimCalc::BaseWettedness() const
 {
     const double tw = wetBulb;
     const double m = metabolicRate;
-    double w;
-    if (tw >= 33.0 || tsk >= 38.0) {
-        w = 1.0;
-    } else if (tw <= 27.194 * std::exp(-0.004 * m)) {
-        w = 0.06;
-    } else {
-        const WettednessFit& c = FitFor(m);
-        w = ((c.a3 * tw + c.a2) * tw + c.a1) * tw + c.a0;
-        w = std::clamp(w, 0.06, 1.0);
-    }
-    // Sweating rises steeply as the skin warms towards 38 °C.
-    if (tsk > 32.5 && tsk < 38.0)
-        w = std::min(1.0, w + 0.5 + 0.5 * std::sin(0.01745 * (31.85 * tsk - 762.0)));
-    return w;
+    if (tw >= 33.0)
+        return 1.0;
+    if (tw <= 27.194 * std::exp(-0.004 * m))
+        return 0.06;
+    const WettednessFit& c = FitFor(m);
+    const double w = ((c.a3 * tw + c.a2) * tw + c.a1) * tw + c.a0;
+    return std::clamp(w, 0.06, 1.0);
+}
+
+namespace {
+// Sweating rises steeply as the skin warms towards 38 °C; at 38 °C and
+// above the skin is wholly wet.
+double SweatingWettedness(double base, double tsk)
+{
+    if (tsk >= 38.0)
+        return 1.0;
+    if (tsk > 32.5)
+        return std::min(1.0, base + 0.5 + 0.5 * std::sin(0.01745 * (31.85 * tsk - 762.0)));
+    return base;
+}
+}  // namespace
+
+double CClimCalc::SkinWettedness(double tsk) const
+{
+    return SweatingWettedness(tsk >= 38.0 ? 1.0 : BaseWettedness(), tsk);
 }
 
 CClimCalc::SkinHeatBalance CClimCalc::SkinBalance() const
@@ -77,6 +88,12 @@ CClimCalc::SkinHeatBalance CClimCalc::SkinBalance() const
     balance.radiantTemperature = (dryWallTemperature + td) / 2.0;
     balance.convectiveCoefficient = 0.00878 * std::pow(p, 0.6) * std::sqrt(vEff);
     balance.respiratoryLoss = 1.7e-6 * metabolicRate * (1005.0 * tex + LatentHeat(tex) * xex - sigmaHeat);
+    const double hc = balance.convectiveCoefficient;
+    balance.dryResistance = 1.0 / (areaFactor * hc) + clothingResistance;
+    balance.radiationFactor = 2.26e-7 * bodyViewFactor;
+    balance.evaporationFactor = 0.0007 * hc;
+    balance.vapourResistance = clothingResistance * hc / vapourPermeability + 1.0 / areaFactor;
+    balance.wettedness = BaseWettedness();
     return balance;
 }
 
@@ -87,16 +104,14 @@ double CClimCalc::SkinHeatBalance::Residual(double tsk) const
     const double e = c.vapourPressure;
     const double p = c.pressure;
     const double rcl = c.clothingResistance;
-    const double fcl = c.areaFactor;
-    const double hc = convectiveCoefficient;
     const double tr = radiantTemperature;
-    const double dry = (tsk - td) / (1.0 / (fcl * hc) + rcl);  // through the clothing
-    const double tcl = tsk - dry * rcl;                         // clothing surface
+    const double dry = (tsk - td) / dryResistance;  // through the clothing
+    const double tcl = tsk - dry * rcl;              // clothing surface
     const double tm = (tr + tcl) / 2.0 + air::kCelsiusToKelvin;
-    const double rad = 2.26e-7 * c.bodyViewFactor * (tm * tm * tm) * (tcl - tr);
-    const double he = 0.0007 * hc * LatentHeat(tsk) / p;
-    const double evap = c.SkinWettedness(tsk) * he * (SaturationPressure(tsk) - e) /
-                        (rcl * hc / c.vapourPermeability + 1.0 / fcl);
+    const double rad = radiationFactor * (tm * tm * tm) * (tcl - tr);
+    const double he = evaporationFactor * LatentHeat(tsk) / p;
+    const double evap =
+        SweatingWettedness(wettedness, tsk) * he * (SaturationPressure(tsk) - e) / vapourResistance;
     return evap + rad + dry + respiratoryLoss - c.metabolicRate;
 }
 

@@ -10,6 +10,7 @@
 
 #include <cmath>
 #include <cstddef>
+#include <utility>
 
 namespace {
 
@@ -144,7 +145,7 @@ CBranchTotals March(CKalvexBranch& branch, const CIntervalData& plan, CClimCalc&
             calc.messages.push_back(MarchStoppedText(at));
             return false;
         }
-        rows.push_back(row);
+        rows.push_back(std::move(row));
         return true;
     };
 

@@ -20,7 +20,11 @@ inline double RoundShown(double value, int decimals)
     // Below 2^30 the product is within 2.4e-7 of the exact one.
     if (!(std::fabs(scaled) < 1073741824.0))
         return RoundDecimals(value, decimals);
-    const double whole = std::floor(scaled);
+    // The floor through a whole number: exact below 2^30, and cheaper than
+    // std::floor on processors without a rounding instruction.
+    const auto truncated = static_cast<long long>(scaled);
+    const double toward0 = static_cast<double>(truncated);
+    const double whole = toward0 - static_cast<double>(scaled < toward0);
     const double fraction = scaled - whole;
     if (std::fabs(fraction - 0.5) < 1e-6)
         return RoundDecimals(value, decimals);

@@ -51,12 +51,18 @@ void RunValidBranch(CKalvexDoc& doc, CKalvexBranch& branch, IRunUi& ui)
     calc.SetWorker(doc);
     calc.ui = &ui;
 
-    // Numeric rows, then about one message per heat source, the fan, a few
-    // condensation messages and the three summary rows.
-    rows.reserve(static_cast<std::size_t>(plan.outputCount) + 1 +
-                 static_cast<std::size_t>(branch.HeatSourceCount()) + 8);
+    // A list that holds the value rows already (a branch run or opened
+    // before) keeps its block: a new, slightly larger one for every branch
+    // would leave the old blocks as holes no later list fits into, and a
+    // large document would take nearly twice its memory after a run. Other
+    // lists get room for the value rows, about one message per heat source,
+    // the fan, a few condensation messages and the three summary rows.
+    const std::size_t valueRows = static_cast<std::size_t>(plan.outputCount) + 1;
+    if (rows.capacity() < valueRows)
+        rows.reserve(valueRows + static_cast<std::size_t>(branch.HeatSourceCount()) + 8);
 
     const CBranchTotals totals = March(branch, plan, calc);
+    rows.reserve(rows.size() + calc.messages.size() + 3);
 
     branch.outletDryBulb = calc.dryBulb;
     branch.outletWetBulb = calc.wetBulb;

@@ -92,6 +92,38 @@ TEST(Run, AllocatesPerMessageNotPerInterval)
     EXPECT_EQ(allocationsOfRun(4000), shortRun);
 }
 
+// A result list that holds exactly the rows of a run (as one opened from a
+// file does) is run again in its own block: a new block per branch would
+// leave holes no other list fits into. A list too small grows to fit.
+TEST(Run, RerunKeepsAnExactResultList)
+{
+    CKalvexDoc doc;
+    AddDefaultBranches(doc, 1);
+    CKalvexBranch& branch = doc.BranchAt(0);
+    branch.length = 2000;
+    CHeatSource spot;
+    spot.kind = CHeatSource::Spot;
+    spot.location = 500;
+    spot.sensibleHeat() = 50;
+    branch.AddHeatSource(spot);
+    RecordingUi ui;
+    ASSERT_TRUE(RunBranch(doc, branch, ui));
+    std::vector<CResultInterval>& rows = branch.ResultList();
+    rows.shrink_to_fit();
+    const std::size_t count = rows.size();
+    const CResultInterval* block = rows.data();
+    ASSERT_TRUE(RunBranch(doc, branch, ui));
+    EXPECT_EQ(rows.data(), block);
+    EXPECT_EQ(rows.size(), count);
+    EXPECT_EQ(rows.capacity(), count);
+
+    rows.resize(3);
+    rows.shrink_to_fit();
+    ASSERT_TRUE(RunBranch(doc, branch, ui));
+    EXPECT_EQ(rows.size(), count);
+    EXPECT_GE(rows.capacity(), count);
+}
+
 TEST(Run, LengthEqualToTheOutputInterval)
 {
     CKalvexDoc doc;
