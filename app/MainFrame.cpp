@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QScreen>
+#include <QSettings>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QStatusBar>
@@ -71,6 +72,21 @@ CMainFrame::CMainFrame() : m_mdi(new QMdiArea(this))
     const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry()
                                                           : QRect(0, 0, 1280, 800);
     resize(std::max(900, screen.width() * 17 / 20), std::max(600, screen.height() * 17 / 20));
+    RestoreGeometry();
+}
+
+void CMainFrame::SaveGeometry() const
+{
+    QSettings().setValue(QStringLiteral("MainWindow/geometry"), saveGeometry());
+}
+
+void CMainFrame::RestoreGeometry()
+{
+    // The window comes back where the user left it; a place on a screen
+    // that is gone is put right by Qt.
+    const QByteArray geometry = QSettings().value(QStringLiteral("MainWindow/geometry")).toByteArray();
+    if (!geometry.isEmpty())
+        restoreGeometry(geometry);
 }
 
 CMainFrame::~CMainFrame()
@@ -108,6 +124,13 @@ void CMainFrame::CreateActions()
         m_recentActions.append(action);
     }
     UpdateRecentActions();
+    // Ctrl+F4 closes the active child window (its document only when it
+    // was the last one), as in every multi-document program.
+    auto* closeWindow = new QAction(this);
+    closeWindow->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
+    closeWindow->setShortcutContext(Qt::WindowShortcut);
+    connect(closeWindow, &QAction::triggered, m_mdi, &QMdiArea::closeActiveSubWindow);
+    addAction(closeWindow);
 }
 
 void CMainFrame::CreateToolBar()
@@ -129,6 +152,11 @@ void CMainFrame::CreateStatusBar()
 {
     QStatusBar* bar = statusBar();
     bar->showMessage(QStringLiteral("Ready"));
+    // A prompt that goes (the mouse leaves a menu item) leaves "Ready".
+    connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& message) {
+        if (message.isEmpty())
+            bar->showMessage(QStringLiteral("Ready"));
+    });
     const char* names[3] = {"CAP", "NUM", "SCRL"};
     for (int i = 0; i < 3; ++i) {
         m_lockPanes[i] = new QLabel(QString::fromLatin1(names[i]), bar);
@@ -268,6 +296,8 @@ bool CMainFrame::RunCommand(int id)
         done = target->RunCommand(id);
     else if (ShellHandles(id))
         done = RunShellCommand(id);
+    if (id == Cmd::Execute && done)
+        ShowRunResults();
     UpdateTitle();
     UpdateActions();
     return done;
@@ -284,5 +314,6 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         m_closing.append(document);
     }
     m_recent.Save();
+    SaveGeometry();
     event->accept();
 }

@@ -92,6 +92,16 @@ private:
     bool StorePendingEdits(COpenDocument& document, bool discardRefused);
     COpenDocument* FindOpen(const QString& path) const;
     void ArrangeIcons();
+    void CascadeWindows();
+    // After a run: a results table for the active document when it has
+    // none, on the branch that ran (the last one of a sequence).
+    void ShowRunResults();
+    // The part of the work area where child windows are in view, and the
+    // height of a child window's caption.
+    QRect WorkArea() const;
+    int CaptionHeight() const;
+    void SaveGeometry() const;
+    void RestoreGeometry();
     // The help page of the active window.
     QString ActiveHelpTopic() const;
     bool PrintSetup();

@@ -4,10 +4,11 @@
 
 #include "AboutBox.h"
 #include "BranchDialogs.h"
+#include "ChildPlacement.h"
 #include "CommandIds.h"
 #include "FileDialogs.h"
 #include "GXGridView.h"
-#include "GXModal.h"
+#include "GXPrintDialogs.h"
 #include "HelpWindow.h"
 #include "KalvexFrm.h"
 #include "MessageBoxes.h"
@@ -15,9 +16,9 @@
 #include "SettingsCommands.h"
 
 #include <QMdiArea>
-#include <QPageSetupDialog>
 #include <QPrinter>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 
 #include <memory>
@@ -104,7 +105,7 @@ bool CMainFrame::RunShellCommand(int id)
     case Cmd::FileSaveAs: return document && SaveDocument(*document, true);
     case Cmd::PrintSetup: return PrintSetup();
     case Cmd::Exit: return close();
-    case Cmd::Cascade: m_mdi->cascadeSubWindows(); return true;
+    case Cmd::Cascade: CascadeWindows(); return true;
     case Cmd::Tile: m_mdi->tileSubWindows(); return true;
     case Cmd::ArrangeIcons: ArrangeIcons(); return true;
     case Cmd::Toolbar: m_toolbar->setVisible(m_toolbar->isHidden()); return true;
@@ -148,6 +149,39 @@ void CMainFrame::ArrangeIcons()
     }
 }
 
+QRect CMainFrame::WorkArea() const
+{
+    // Before the main window is first shown its area has no size yet; the
+    // window's own size, less menu, toolbar and status bar, stands in.
+    if (m_mdi->isVisible())
+        return m_mdi->viewport()->rect();
+    return {QPoint(0, 0), size() - QSize(0, 120)};
+}
+
+int CMainFrame::CaptionHeight() const
+{
+    return style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + 4;
+}
+
+void CMainFrame::CascadeWindows()
+{
+    // Qt's own cascade shrinks windows to their size hints; here each keeps
+    // most of the area, the active one on top.
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* window : m_mdi->subWindowList(QMdiArea::StackingOrder)) {
+        if (!window->isVisible() || window->isMinimized())
+            continue;
+        if (window->isMaximized())
+            window->showNormal();
+        windows.append(window);
+    }
+    const QList<QRect> rects = CascadeRects(static_cast<int>(windows.size()), WorkArea(), CaptionHeight());
+    for (int i = 0; i < windows.size(); ++i) {
+        windows[i]->setGeometry(rects[i]);
+        windows[i]->raise();
+    }
+}
+
 QString CMainFrame::ActiveHelpTopic() const
 {
     CKalvexFrm* frame = ActiveFrame();
@@ -173,6 +207,5 @@ bool CMainFrame::PrintSetup()
             m_printer = std::make_unique<QPrinter>();
         printer = m_printer.get();
     }
-    QPageSetupDialog dialog(printer, this);
-    return GXModal::Exec(dialog) == QDialog::Accepted;
+    return GXPrint::RunPrintSetup(*printer, this);
 }

@@ -4,6 +4,7 @@
 
 #include "AirSourceView.h"
 #include "BranchTableView.h"
+#include "ChildPlacement.h"
 #include "archive/DocumentFile.h"
 #include "FileDialogs.h"
 #include "GraphView.h"
@@ -240,10 +241,8 @@ CKalvexFrm* CMainFrame::CreateFrame(COpenDocument& document, ViewKind kind)
     });
     m_mdi->addSubWindow(frame);
     initialUpdate();
-    // Before the main window is first shown its area has no size yet; the
-    // window's own size stands in for it.
-    const QSize area = m_mdi->isVisible() ? m_mdi->viewport()->size() : size() - QSize(0, 120);
-    frame->resize(std::max(480, area.width() * 3 / 4), std::max(300, area.height() * 3 / 4));
+    frame->setGeometry(ChildRect(kind, WorkArea(), static_cast<int>(m_documents.indexOf(&document)),
+                                 CaptionHeight()));
     frame->show();
     m_mdi->setActiveSubWindow(frame);
     view->setFocus();
@@ -261,6 +260,26 @@ CKalvexFrm* CMainFrame::ShowView(COpenDocument& document, ViewKind kind)
         return frame;
     }
     return CreateFrame(document, kind);
+}
+
+void CMainFrame::ShowRunResults()
+{
+    CKalvexFrm* active = ActiveFrame();
+    if (!active)
+        return;
+    COpenDocument& document = active->Document();
+    for (CKalvexFrm* frame : Frames(&document))
+        if (frame->Kind() == ViewKind::Results)
+            return;
+    CKalvexDoc& doc = document.doc;
+    if (doc.sequenceMode && doc.BranchCount() > 0)
+        doc.resultBranch = &doc.BranchAt(doc.BranchCount() - 1);
+    if (!doc.resultBranch)
+        return;
+    CreateFrame(document, ViewKind::Results);
+    // The window the user worked in keeps the keyboard.
+    m_mdi->setActiveSubWindow(active);
+    active->View()->setFocus();
 }
 
 COpenDocument* CMainFrame::RestoreDocument(const CRecoveryCopy& copy)

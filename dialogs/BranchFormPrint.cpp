@@ -2,6 +2,7 @@
 
 #include "BranchForm.h"
 #include "GXModal.h"
+#include "GXPrintDialogs.h"
 #include "KalvexDoc.h"
 
 #include <QFont>
@@ -41,7 +42,7 @@ void DrawItem(QPainter& painter, const CFormItem& item)
 
 }  // namespace
 
-int PrintBranchFormTo(QPrinter& printer, CKalvexDoc& doc, CKalvexBranch& branch)
+int PrintBranchFormTo(QPrinter& printer, CKalvexDoc& doc, CKalvexBranch& branch, QWidget* parent)
 {
     // The form's margins are its own: the whole paper is the drawing area.
     printer.setFullPage(true);
@@ -60,7 +61,7 @@ int PrintBranchFormTo(QPrinter& printer, CKalvexDoc& doc, CKalvexBranch& branch)
 
     const CFormLayout layout = LayoutBranchForm(doc, branch, metrics, FormPrintStamp());
     QPainter painter;
-    if (!painter.begin(&printer))
+    if (!GXPrint::Begin(painter, printer, parent))
         return 0;
     painter.setFont(font);
     int page = 1;
@@ -80,11 +81,14 @@ bool PrintBranchForm(QWidget* parent, CKalvexDoc& doc, CKalvexBranch& branch)
     if (doc.BranchCount() == 0)
         return false;
     QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QString::fromStdString(FormJobName(doc)));
     QPrintDialog dialog(&printer, parent);
+    // The form prints whole: no page range, current page or selection.
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    GXPrint::OfferPdfFile(dialog, printer);
     if (GXModal::Exec(dialog) != QDialog::Accepted)
         return false;
-    return PrintBranchFormTo(printer, doc, branch) > 0;
+    return PrintBranchFormTo(printer, doc, branch, parent) > 0;
 }

@@ -6,7 +6,11 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 CDataErrorsDlg::CDataErrorsDlg(const std::vector<std::string>& errors, QWidget* parent)
     : QDialog(parent), m_list(new QListWidget(this))
@@ -15,7 +19,17 @@ CDataErrorsDlg::CDataErrorsDlg(const std::vector<std::string>& errors, QWidget* 
     for (const std::string& error : errors)
         m_list->addItem(QString::fromStdString(error));
     m_list->setSelectionMode(QAbstractItemView::NoSelection);
-    m_list->setMinimumWidth(m_list->fontMetrics().averageCharWidth() * 70);
+    // Wide enough for the longest message where the screen allows; longer
+    // ones wrap.
+    int widest = m_list->fontMetrics().averageCharWidth() * 70;
+    for (const std::string& error : errors)
+        widest = std::max(widest, m_list->fontMetrics().horizontalAdvance(QString::fromStdString(error)) + 40);
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    if (screen)
+        widest = std::min(widest, screen->availableGeometry().width() * 4 / 5);
+    m_list->setMinimumWidth(widest);
+    m_list->setWordWrap(true);
+    m_list->setTextElideMode(Qt::ElideNone);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

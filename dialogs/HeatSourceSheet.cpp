@@ -10,10 +10,16 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QSettings>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 
 #include <algorithm>
+
+namespace {
+const QString kSizeKey = QStringLiteral("BranchHeatSources/size");
+}
 
 CHeatListGrid::CHeatListGrid(const HeatPageDef& page, QWidget* parent) : CGXListGrid(parent)
 {
@@ -49,7 +55,12 @@ CHeatSourcePage::CHeatSourcePage(int page, HeatPageContents& contents, long long
       m_remove(new QPushButton(QStringLiteral("&Remove"), m_group))
 {
     m_list->SetCellValidator([this](int row, int col, QString& text) { return CheckCell(row, col, text); });
-    m_list->setMinimumSize(m_list->CharsToWidth(70), 200);
+    // Every column in view: the fixed ones and room for a description.
+    int width = m_list->GetColWidth(0) + m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8;
+    for (int col = 1; col < m_list->GetColCount(); ++col)
+        width += m_list->GetColWidth(col);
+    width += m_list->CharsToWidth(30);
+    m_list->setMinimumSize(std::max(m_list->CharsToWidth(70), width), 200);
     connect(m_add, &QPushButton::clicked, this, &CHeatSourcePage::OnAdd);
     connect(m_remove, &QPushButton::clicked, this, &CHeatSourcePage::OnRemove);
 
@@ -183,7 +194,11 @@ CHeatSourceSheet::CHeatSourceSheet(HeatSheetContents contents, QWidget* parent)
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     AddHelpButton(buttons, this, QStringLiteral("heat-sources"));
     m_ok = buttons->button(QDialogButtonBox::Ok);
-    m_ok->setAutoDefault(false);  // Enter belongs to the lists
+    m_ok->setText(QStringLiteral("&OK"));
+    // Enter in a list moves through its cells (the list takes the key);
+    // elsewhere it is OK.
+    m_ok->setAutoDefault(false);
+    m_ok->setDefault(true);
     buttons->button(QDialogButtonBox::Cancel)->setAutoDefault(false);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -192,6 +207,16 @@ CHeatSourceSheet::CHeatSourceSheet(HeatSheetContents contents, QWidget* parent)
     layout->addWidget(m_sheet);
     layout->addWidget(buttons);
     m_sheet->Start();
+    const QSize size = QSettings().value(kSizeKey).toSize();
+    if (size.isValid())
+        resize(size.expandedTo(minimumSizeHint()));
+}
+
+void CHeatSourceSheet::done(int result)
+{
+    if (isVisible())
+        QSettings().setValue(kSizeKey, size());
+    QDialog::done(result);
 }
 
 void CHeatSourceSheet::accept()

@@ -69,6 +69,8 @@ public:
     QPushButton* OkButton() const { return m_ok; }
 
     void accept() override;
+    // Keeps the size the user gave the dialog for the next opening.
+    void done(int result) override;
 
 private:
     HeatSheetContents m_contents;

@@ -73,6 +73,7 @@ void CWorkerDlg::accept()
 void CWorkerDlg::OnSelectClothing()
 {
     CClothingFactorDlg pick(this);
+    pick.ShowCurrent(m_values.clothingResistance, m_values.areaFactor);
     if (GXModal::Exec(pick) != QDialog::Accepted)
         return;
     m_values.clothingResistance = pick.Chosen().resistance;
@@ -83,6 +84,7 @@ void CWorkerDlg::OnSelectClothing()
 void CWorkerDlg::OnSelectActivity()
 {
     CMetRateDlg pick(this);
+    pick.ShowCurrent(m_values.metabolicRate);
     if (GXModal::Exec(pick) != QDialog::Accepted)
         return;
     m_values.metabolicRate = pick.Chosen().rate;

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -22,6 +23,7 @@ void LayOut(QDialog& dialog, const QString& group, CClothingFactorGrid* list, co
     AddHelpButton(buttons, &dialog, QStringLiteral("worker"));
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QObject::connect(list, &CGXPickList::rowChosen, &dialog, &QDialog::accept);
     auto* layout = new QVBoxLayout(&dialog);
     layout->addWidget(box);
     if (!note.isEmpty())
@@ -34,6 +36,12 @@ std::size_t CurrentIndex(const CGXListGrid* list, std::size_t count)
 {
     const int row = std::max(list->GetCurrentRow(), 1);
     return std::min(static_cast<std::size_t>(row - 1), count - 1);
+}
+
+// A stored value against a table's: equal but for the last bits.
+bool Same(double a, double b)
+{
+    return std::fabs(a - b) <= 1e-9 * std::max(1.0, std::fabs(b));
 }
 
 }  // namespace
@@ -90,6 +98,22 @@ CMetRateDlg::CMetRateDlg(QWidget* parent) : QDialog(parent)
         {QStringLiteral(" Activity"), QString::fromUtf8("Metabolic Heat Production\n(W/m\u00B2)")}, {22, 22}, rows,
         this);
     LayOut(*this, QStringLiteral("&Metabolic rates for various activities"), m_list, QString());
+}
+
+void CClothingFactorDlg::ShowCurrent(double resistance, double areaFactor)
+{
+    const auto& all = ClothingEnsembles();
+    for (std::size_t i = 0; i < all.size(); ++i)
+        if (Same(all[i].resistance, resistance) && Same(all[i].areaFactor, areaFactor))
+            m_list->ShowRow(static_cast<int>(i) + 1);
+}
+
+void CMetRateDlg::ShowCurrent(double rate)
+{
+    const auto& all = Activities();
+    for (std::size_t i = 0; i < all.size(); ++i)
+        if (Same(all[i].rate, rate))
+            m_list->ShowRow(static_cast<int>(i) + 1);
 }
 
 const WorkerActivity& CMetRateDlg::Chosen() const

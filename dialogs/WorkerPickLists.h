@@ -23,6 +23,8 @@ class CClothingFactorDlg : public QDialog {
 public:
     explicit CClothingFactorDlg(QWidget* parent = nullptr);
     CClothingFactorGrid* List() const { return m_list; }
+    // Opens at the ensemble with these values, when the list has it.
+    void ShowCurrent(double resistance, double areaFactor);
     // The ensemble of the current row.
     const ClothingEnsemble& Chosen() const;
 
@@ -36,6 +38,8 @@ class CMetRateDlg : public QDialog {
 public:
     explicit CMetRateDlg(QWidget* parent = nullptr);
     CClothingFactorGrid* List() const { return m_list; }
+    // Opens at the activity with this rate, when the list has it.
+    void ShowCurrent(double rate);
     // The activity of the current row.
     const WorkerActivity& Chosen() const;
 

@@ -2,6 +2,7 @@
 
 #include "GXCellText.h"
 #include "GXGridView.h"
+#include "GXPrintDialogs.h"
 #include "GridParam.h"
 
 #include <QPainter>
@@ -90,7 +91,7 @@ int CGXGridPrinter::PageCount() const
 int CGXGridPrinter::Print()
 {
     QPainter painter;
-    if (!painter.begin(&m_printer))
+    if (!GXPrint::Begin(painter, m_printer, &m_grid))
         return 0;
     const int count = PageCount();
     int page = 0;

@@ -3,6 +3,7 @@
 
 #include "GXGridPrinter.h"
 #include "GXModal.h"
+#include "GXPrintDialogs.h"
 #include "GridParam.h"
 
 #include <QPrintDialog>
@@ -20,7 +21,10 @@ bool CGXGridView::Print()
         return false;
     QPrinter* printer = GetPrinter();
     PreparePrinter(*printer);
+    if (printer->docName().isEmpty())
+        printer->setDocName(windowTitle());
     QPrintDialog dialog(printer, this);
+    GXPrint::OfferPdfFile(dialog, *printer);
     if (GXModal::Exec(dialog) != QDialog::Accepted)
         return false;
     OnPrinterChanged(*printer);

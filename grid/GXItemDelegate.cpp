@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 const char* const kInitialised = "gxInitialised";
 }
@@ -47,7 +49,15 @@ void CGXItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
         painter->setFont(font);
         painter->setPen(style.textColour.isValid() ? style.textColour
                                                    : QColor(static_cast<QRgb>(props.textColour)));
-        DrawCellText(*painter, rect.adjusted(3, 1, -3, -1), style);
+        QRect textRect = rect.adjusted(3, 1, -3, -1);
+        // Left-aligned text of a cell that covers several columns starts
+        // where the cell comes into view: a message across the table stays
+        // readable however far the table is scrolled.
+        const auto* table = qobject_cast<const CGXTableView*>(option.widget);
+        if (table && !table->IsFrozenPart() && (style.horizontal & Qt::AlignLeft) &&
+            table->columnSpan(index.row(), index.column()) > 1)
+            textRect.setLeft(std::max(textRect.left(), table->FrozenWidth() + 3));
+        DrawCellText(*painter, textRect, style);
     }
     painter->setPen(QColor(static_cast<QRgb>(props.gridLineColour)));
     if (props.displayHorzLines)
@@ -114,8 +124,15 @@ bool CGXItemDelegate::eventFilter(QObject* object, QEvent* event)
     if (!editor)
         return QStyledItemDelegate::eventFilter(object, event);
     switch (event->type()) {
-    case QEvent::KeyPress:
+    case QEvent::KeyPress: {
+        // Alt+letter is a mnemonic or a menu, never text: one that nothing
+        // took is dropped rather than typed into the cell (Ctrl+Alt is AltGr).
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const Qt::KeyboardModifiers mods = key->modifiers();
+        if ((mods & Qt::AltModifier) && !(mods & Qt::ControlModifier) && !key->text().isEmpty())
+            return true;
         return m_grid->HandleEditorKey(static_cast<QKeyEvent*>(event));
+    }
     case QEvent::ShortcutOverride: {
         // Keys the grid handles while editing must reach it, not a menu shortcut.
         const auto* key = static_cast<QKeyEvent*>(event);

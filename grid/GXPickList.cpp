@@ -13,6 +13,10 @@ CGXPickList::CGXPickList(QWidget* parent) : CGXListGrid(parent)
     GetParam()->properties.displayRowHeaders = false;
     RefreshFromParam();
     TableView()->setTabKeyNavigation(false);
+    connect(TableView(), &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (index.isValid())
+            emit rowChosen();
+    });
 }
 
 void CGXPickList::SetRows(const std::vector<QStringList>& rows)
@@ -20,10 +24,15 @@ void CGXPickList::SetRows(const std::vector<QStringList>& rows)
     SetListRowCount(0);
     for (const QStringList& texts : rows)
         AppendListRow(texts);
-    if (GetRowCount() > 0 && GetColCount() > 0) {
-        SetCurrentCell(1, 1);
-        SelectRange(CGXRange::Rows(1, 1, GetColCount()));
-    }
+    ShowRow(1);
+}
+
+void CGXPickList::ShowRow(int row)
+{
+    if (row < 1 || row > GetRowCount() || GetColCount() < 1)
+        return;
+    SetCurrentCell(row, 1);
+    SelectRange(CGXRange::Rows(row, row, GetColCount()));
 }
 
 bool CGXPickList::OnKeyDown(QKeyEvent* event)

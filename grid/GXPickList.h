@@ -12,6 +12,12 @@ public:
 
     // Replaces the rows; the first row becomes current.
     void SetRows(const std::vector<QStringList>& rows);
+    // Makes the row (from 1) current and selected, scrolled into view.
+    void ShowRow(int row);
+
+signals:
+    // A row was double-clicked: the list's dialog takes it as chosen.
+    void rowChosen();
 
 protected:
     bool OnKeyDown(QKeyEvent* event) override;

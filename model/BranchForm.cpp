@@ -7,6 +7,7 @@
 #include "KalvexDoc.h"
 #include "NumberText.h"
 
+#include <algorithm>
 #include <ctime>
 
 namespace {
@@ -53,10 +54,20 @@ public:
     }
     void Footer(int page, int pages, const std::string& stamp)
     {
+        const int current = layout.pages;
+        layout.pages = page;
         Rule(bottom);
         Text(left, bottom + 1, stamp, CFormItem::Anchor::TopLeft);
         Text(right, bottom + 1, "Page " + std::to_string(page) + " of " + std::to_string(pages) + " ",
              CFormItem::Anchor::TopRight);
+        layout.pages = current;
+    }
+    // A new page with its header; its footer comes when the page count is known.
+    void NewPage(const std::string& title)
+    {
+        ++layout.pages;
+        Header(title);
+        y = top + step + 2;
     }
     // A section header: y moves on by a line and a bit.
     void Section(const std::string& title)
@@ -197,7 +208,7 @@ bool HeatSourceLines(const CHeatSource& s, std::string& first, std::string& seco
     return true;
 }
 
-void HeatSection(FormWriter& form, const CKalvexDoc& doc, const CKalvexBranch& b, const std::string& stamp)
+void HeatSection(FormWriter& form, const CKalvexDoc& doc, const CKalvexBranch& b)
 {
     const long n = b.HeatSourceCount();
     const long gap = 3L * form.step / 2;
@@ -206,10 +217,7 @@ void HeatSection(FormWriter& form, const CKalvexDoc& doc, const CKalvexBranch& b
         form.Rule(form.y);
         form.y += form.step + 2;
     } else {
-        form.Footer(1, 2, stamp);
-        form.layout.pages = 2;
-        form.Header(doc.Title());
-        form.y = form.top + form.step + 2;
+        form.NewPage(doc.Title());
     }
     form.Text(form.left, form.y, "Heat Source Data:");
     form.y += form.step + 1;
@@ -217,6 +225,10 @@ void HeatSection(FormWriter& form, const CKalvexDoc& doc, const CKalvexBranch& b
         std::string first, second;
         if (!HeatSourceLines(source, first, second))
             continue;
+        // A section longer than a page goes on over as many pages as it
+        // needs, each source whole and inside the margins.
+        if (form.y + form.step + 1 > form.bottom && form.y > form.top + form.step + 2)
+            form.NewPage(doc.Title());
         form.Text(form.left + form.indent, form.y, first);
         form.Text(form.left + form.indent, form.y + form.step + 1, second);
         form.y += form.step + 1 + static_cast<int>(gap);
@@ -236,8 +248,12 @@ CFormLayout LayoutBranchForm(const CKalvexDoc& doc, CKalvexBranch& branch, const
     if (branch.fanReg.pressureChange != 0.0 || branch.fanReg.sensibleHeat != 0.0)
         FanSection(form, branch.fanReg);
     if (branch.HeatSourceCount() > 0)
-        HeatSection(form, doc, branch, stamp);
-    form.Footer(form.layout.pages, form.layout.pages, stamp);
+        HeatSection(form, doc, branch);
+    for (int page = 1; page <= form.layout.pages; ++page)
+        form.Footer(page, form.layout.pages, stamp);
+    // Page by page, for printers that go through the pages once.
+    std::stable_sort(form.layout.items.begin(), form.layout.items.end(),
+                     [](const CFormItem& a, const CFormItem& b) { return a.page < b.page; });
     return form.layout;
 }
 

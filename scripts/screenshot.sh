@@ -1,7 +1,8 @@
 #!/bin/sh
 # Takes docs/screenshot.png: dorvan under Xvfb with a window manager, on an
-# example document, after an edit and a run, with the branch table and the
-# results table side by side. Installs the X tools it needs when missing.
+# example document, after an edit and a run, with the branch table, the
+# results table and the graph where the program places them. Installs the
+# X tools it needs when missing.
 set -e
 cd "$(dirname "$0")/.."
 for p in xvfb openbox xdotool imagemagick; do
@@ -20,6 +21,7 @@ XVFB=$!
 trap 'kill $XVFB 2>/dev/null || true' EXIT
 sleep 1
 openbox >/dev/null 2>&1 &
+WM=$!
 sleep 1
 SETTINGS=$(mktemp -d)
 XDG_CONFIG_HOME=$SETTINGS build/app/dorvan examples/hot-decline.zt2 >/dev/null 2>&1 &
@@ -31,16 +33,12 @@ xdotool key Tab
 xdotool type "33.5"              # the intake dry bulb
 xdotool key Return
 sleep 0.3
-xdotool key F10                  # Execute
+xdotool key F10                  # Execute: the results table opens beside the branch table
 sleep 2.5
-xdotool key alt+v r              # View > Results Table
-sleep 1
-xdotool key alt+v g              # View > Graphs
-sleep 1
-xdotool key alt+w t              # Window > Tile
+xdotool key alt+v g              # View > Graphs, below the results
 sleep 2.5
 import -window root "$OUT"
 kill $APP
-pkill -P $$ openbox 2>/dev/null || pkill openbox || true
+kill $WM 2>/dev/null || true
 rm -rf "$SETTINGS"
 echo "$OUT"

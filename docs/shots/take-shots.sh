@@ -85,12 +85,9 @@ key Return
 stop
 
 start examples/hot-decline.zt2
-key F10                             # Execute
+key F10                             # Execute: the results open beside the table
 sleep 3
-key alt+v r                         # View > Results Table
-key ctrl+F6                         # back to the branch table ...
-key ctrl+F4                         # ... and close it: the results stay
-key alt+w t                         # the results fill the window
+key alt+v r                         # View > Results Table: to the front
 shot results-table 1000
 
 key F1                              # the help window, at the results table's page

@@ -151,6 +151,38 @@ TEST_F(BranchForm, HeatSourcesThatJustFitStayOnPageOne)
     EXPECT_EQ(LayoutBranchForm(doc, branch, metrics, "s").pages, 2);
 }
 
+TEST_F(BranchForm, AHeatSectionLongerThanAPageGoesOnInsideTheMargins)
+{
+    CKalvexBranch& branch = doc.BranchAt(0);
+    const int count = 50;
+    for (int i = 0; i < count; ++i) {
+        CHeatSource source;
+        source.kind = CHeatSource::Spot;
+        source.location = i;
+        branch.AddHeatSource(source);
+    }
+    const CFormMetrics metrics = Letter600();
+    const CFormLayout form = LayoutBranchForm(doc, branch, metrics, "Printed: once");
+    ASSERT_EQ(form.pages, 4);  // the section starts on page 2; 22 sources a page
+    const int bottom = metrics.pageHeight - metrics.dpiY + 1;
+    int page = 1;
+    for (const CFormItem& item : form.items) {
+        EXPECT_GE(item.page, page);  // in page order, for the printer
+        page = item.page;
+        if (item.kind == CFormItem::Kind::Text && item.text.rfind("Spot at ", 0) == 0) {
+            EXPECT_LE(item.y + metrics.cellHeight + metrics.externalLeading + 3, bottom) << item.text;
+        }
+    }
+    for (int i = 0; i < count; ++i)
+        EXPECT_TRUE(Has(Texts(form), "Spot at " + std::to_string(i) + " m")) << i;
+    for (int p = 1; p <= 4; ++p) {
+        EXPECT_TRUE(Has(Texts(form, p), "Page " + std::to_string(p) + " of 4 "));
+        EXPECT_TRUE(Has(Texts(form, p), "Untitled - Branch Data Summary"));
+    }
+    const std::vector<std::string> all = Texts(form);
+    EXPECT_EQ(std::count(all.begin(), all.end(), "Printed: once"), 4);
+}
+
 TEST_F(BranchForm, JobNameKeepsTheEndOfALongPath)
 {
     EXPECT_EQ(FormJobName(doc), "Untitled");

@@ -343,3 +343,30 @@ TEST_F(HeatSources, PastedCellsAreCheckedOneByOne)
 }
 
 }  // namespace
+
+TEST_F(HeatSources, EveryColumnInViewOkIsTheDefaultAndAltLettersAreNeverTyped)
+{
+    AddSource(CHeatSource::Spot, 100);
+    const bool stored = Run([](CHeatSourceSheet& sheet) {
+        EXPECT_TRUE(sheet.OkButton()->isDefault());  // Enter in a list stays the list's (other tests)
+        EXPECT_EQ(sheet.OkButton()->text(), "&OK");
+        for (int page = 0; page < 4; ++page) {
+            CGXListGrid* list = sheet.Page(page)->List();
+            int columns = 0;
+            for (int col = 0; col < list->GetColCount(); ++col)
+                columns += list->GetColWidth(col);
+            EXPECT_GE(list->minimumWidth(), columns + list->CharsToWidth(30)) << page;
+        }
+        CGXListGrid* list = sheet.Page(CHeatSource::Spot)->List();
+        list->SetCurrentCell(1, 1);
+        list->TableView()->setFocus();
+        TypeAtFocus("12");
+        ASSERT_TRUE(list->IsEditing());
+        Press(QApplication::focusWidget(), Qt::Key_X, Qt::AltModifier);
+        EXPECT_EQ(list->CurrentEditor()->text(), "12");
+        EXPECT_EQ(QKeySequence::mnemonic(sheet.OkButton()->text()), QKeySequence(Qt::ALT | Qt::Key_O));
+        Click(sheet.OkButton());
+    });
+    EXPECT_TRUE(stored);
+    EXPECT_EQ(Branch().HeatSourceAt(0).location, 12);
+}

@@ -37,13 +37,14 @@ protected:
         return true;
     }
 
-    // Answers a pick list: the row moved to with Down presses, then OK (or Cancel).
-    void ExpectPick(int downs, bool ok = true)
+    // Answers a pick list that opens at row `from`: the row moved to with
+    // Down presses, then OK (or Cancel).
+    void ExpectPick(int downs, bool ok = true, int from = 1)
     {
-        Expect([downs, ok](QDialog& dialog) {
+        Expect([downs, ok, from](QDialog& dialog) {
             Show(dialog);
             auto* list = dialog.findChild<CClothingFactorGrid*>();
-            EXPECT_EQ(list->GetCurrentRow(), 1);
+            EXPECT_EQ(list->GetCurrentRow(), from);
             list->TableView()->setFocus();
             for (int i = 0; i < downs; ++i)
                 Press(list->TableView(), Qt::Key_Down);
@@ -131,7 +132,7 @@ TEST_F(WorkerDescription, ClothingPickFillsResistanceAndAreaFactorAndRedisplays)
         EXPECT_EQ(Text(dialog, kPermeabilityField), "0.45");  // the typed text is gone
         // A cancelled pick changes nothing, typed texts included.
         Type(dialog.Field(kPermeabilityField), "0.8");
-        ExpectPick(1, false);
+        ExpectPick(1, false, 5);  // opens at the chosen ensemble
         Click(dialog.ClothingButton());
         EXPECT_EQ(Text(dialog, kPermeabilityField), "0.8");
         Click(dialog.OkButton());
@@ -148,7 +149,7 @@ TEST_F(WorkerDescription, ActivityPickSetsTheMetabolicRate)
         ExpectPick(4);  // " Walking on the level at 1.4 m/s"
         Click(dialog.ActivityButton());
         EXPECT_EQ(Text(dialog, kMetabolicField), "175");
-        ExpectPick(20);  // Down stops at the last row, " Manual work - heavy"
+        ExpectPick(20, true, 5);  // Down stops at the last row, " Manual work - heavy"
         Click(dialog.ActivityButton());
         EXPECT_EQ(Text(dialog, kMetabolicField), "340");
         Click(dialog.OkButton());
@@ -180,3 +181,22 @@ TEST_F(WorkerDescription, PickListsShowTheirTablesAndTabLeavesThem)
 }
 
 }  // namespace
+
+TEST_F(WorkerDescription, PickListsOpenAtTheCurrentValueAndADoubleClickChooses)
+{
+    CMetRateDlg rates;
+    rates.ShowCurrent(175);
+    EXPECT_EQ(rates.List()->GetCurrentRow(), 5);
+    rates.ShowCurrent(200);  // not in the list: the row stays
+    EXPECT_EQ(rates.List()->GetCurrentRow(), 5);
+    CClothingFactorDlg clothing;
+    clothing.ShowCurrent(0.143, 1.28);
+    EXPECT_EQ(clothing.List()->GetCurrentRow(), 6);
+
+    Show(rates);
+    QTableView* table = rates.List()->TableView();
+    rates.List()->ShowRow(6);
+    emit table->doubleClicked(table->model()->index(5, 0));  // as the view does on a double click
+    EXPECT_EQ(rates.result(), QDialog::Accepted);
+    EXPECT_EQ(rates.Chosen().rate, 220);
+}

@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -138,7 +137,7 @@ TEST_F(GraphPrint, PrintSetupOrAnotherOrientationInThePrintDialogSetsTheDocument
     ASSERT_TRUE(view->RunCommand(Cmd::PageSetup));
     Doc().SetModifiedFlag(false);
     Expect([](QDialog& dialog) {
-        auto& setup = dynamic_cast<QPageSetupDialog&>(dialog);
+        auto& setup = dynamic_cast<QPrintDialog&>(dialog);
         setup.printer()->setPageOrientation(QPageLayout::Landscape);
         return int(QDialog::Accepted);
     });

@@ -3,11 +3,11 @@
 #include "GraphView.h"
 
 #include "GXModal.h"
+#include "GXPrintDialogs.h"
 #include "GraphPageSetup.h"
 #include "KalvexDoc.h"
 #include "MessageBoxes.h"
 
-#include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -91,8 +91,7 @@ bool CKalvexGraphView::EditPageSetup()
 bool CKalvexGraphView::RunPrintSetup()
 {
     QPrinter& printer = Printer();
-    QPageSetupDialog dialog(&printer, window());
-    if (GXModal::Exec(dialog) != QDialog::Accepted)
+    if (!GXPrint::RunPrintSetup(printer, window()))
         return false;
     TakeOrientationFrom(printer);
     return true;
@@ -104,8 +103,9 @@ bool CKalvexGraphView::RunPrint()
     printer.setPageOrientation(OrientationOf(Doc().graphOrientation));
     const PrinterChoice before = ChoiceOf(printer);
     QPrintDialog dialog(&printer, window());
+    dialog.setMinMax(1, 1);  // before the option: setMinMax switches page ranges on
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    dialog.setMinMax(1, 1);
+    GXPrint::OfferPdfFile(dialog, printer);
     if (GXModal::Exec(dialog) != QDialog::Accepted)
         return false;
     if (!(ChoiceOf(printer) == before))

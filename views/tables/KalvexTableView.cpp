@@ -85,19 +85,52 @@ void CKalvexTableView::InitialUpdate()
     AfterUpdate();
 }
 
+namespace {
+
+// Rows whose values a new table's column widths are fitted to: about a
+// screenful.
+constexpr int kFittedRows = 40;
+
+int LinesWidth(const QFontMetrics& metrics, const QString& text)
+{
+    int width = 0;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        width = std::max(width, metrics.horizontalAdvance(line));
+    return width;
+}
+
+}  // namespace
+
 void CKalvexTableView::FitNewColumns()
 {
-    // The header column as wide as its title ("Branch", "Row"), names and
-    // descriptions wider than numbers, so nothing starts clipped.
+    // Each column as wide as its title (with the unit line, so that Units
+    // clips nothing) and the widest value of the first screenful; names and
+    // descriptions at least as wide as a typical one.
     const QFontMetrics metrics(font());
+    QFont italic = font();
+    italic.setItalic(true);
+    const QFontMetrics italicMetrics(italic);
+    const int padding = 14;
     const QString corner = QString::fromStdString(ColumnTitle(ColumnIdAt(0)));
-    SetColWidth(0, std::max(CharsToWidth(5), metrics.horizontalAdvance(corner) + 14));
+    int headerWidth = std::max(CharsToWidth(5), metrics.horizontalAdvance(corner) + padding);
+    const int rows = std::min(GetRowCount(), kFittedRows);
+    headerWidth = std::max(headerWidth, metrics.horizontalAdvance(QString::number(rows)) + padding);
+    SetColWidth(0, headerWidth);
     for (int col = 1; col <= GetColCount(); ++col) {
         const ColumnId id = ColumnIdAt(col);
+        int width = LinesWidth(metrics, QString::fromStdString(ColumnHeaderText(id, true)));
+        for (int row = 1; row <= rows; ++row) {
+            if (SpansTable(row))
+                continue;
+            const CGXStyle style = LookupStyle(row, col);
+            width = std::max(width, LinesWidth(style.italic ? italicMetrics : metrics, style.value));
+        }
+        int least = CharsToWidth(6);
         if (IsNameColumn(id))
-            SetColWidth(col, CharsToWidth(22));
+            least = CharsToWidth(22);
         else if (id == Col::Description)
-            SetColWidth(col, CharsToWidth(32));
+            least = CharsToWidth(32);
+        SetColWidth(col, std::max(least, width + padding));
     }
 }
 

@@ -56,6 +56,12 @@ protected:
     // The branch the branch commands act on, null when none.
     virtual CKalvexBranch* CommandBranch() const;
     virtual bool CanRunAirSources() const;
+    // A row whose text reads across the table (results: messages).
+    virtual bool SpansTable(int row) const
+    {
+        (void)row;
+        return false;
+    }
     // Update steps after the common ones (results: coverings).
     virtual void AfterUpdate() {}
     void SetCaption();

@@ -13,6 +13,16 @@
 CResultTableView::CResultTableView(COpenDocument& document, QWidget* parent)
     : CKalvexTableView(document, kResultTable, parent)
 {
+    // A document read from a file shows no branch yet: the first one with
+    // results, so that a file holding results opens with them in view.
+    if (!Doc().resultBranch) {
+        for (int i = 0; i < Doc().BranchCount(); ++i) {
+            if (Doc().BranchAt(i).ResultCount() > 0) {
+                Doc().resultBranch = &Doc().BranchAt(i);
+                break;
+            }
+        }
+    }
 }
 
 int CResultTableView::RecordCount() const
@@ -76,6 +86,12 @@ void CResultTableView::CoverMessageRows()
     for (int row = 1; row <= rows; ++row)
         if (branch->ResultAt(row - 1).isMessage && cols > 1)
             SetCoveredCells(row, 1, row, cols);
+}
+
+bool CResultTableView::SpansTable(int row) const
+{
+    const CKalvexBranch* branch = Doc().resultBranch;
+    return branch && row >= 1 && row <= branch->ResultCount() && branch->ResultAt(row - 1).isMessage;
 }
 
 void CResultTableView::AfterUpdate()

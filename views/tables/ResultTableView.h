@@ -25,6 +25,7 @@ protected:
     CKalvexBranch* CommandBranch() const override;
     bool CanRunAirSources() const override;
     void AfterBranchDialog(int id) override;
+    bool SpansTable(int row) const override;
     void AfterUpdate() override;
     bool GetStyleRowCol(int row, int col, CGXStyle& style) const override;
     bool StoreStyleRowCol(int row, int col, const QString& text) override;
