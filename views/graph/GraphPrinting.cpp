@@ -4,10 +4,10 @@
 
 #include "GXModal.h"
 #include "GraphPageSetup.h"
+#include "GraphPrintSetup.h"
 #include "KalvexDoc.h"
 #include "MessageBoxes.h"
 
-#include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -91,9 +91,10 @@ bool CKalvexGraphView::EditPageSetup()
 bool CKalvexGraphView::RunPrintSetup()
 {
     QPrinter& printer = Printer();
-    QPageSetupDialog dialog(&printer, window());
+    CGraphPrintSetupDlg dialog(printer, window());
     if (GXModal::Exec(dialog) != QDialog::Accepted)
         return false;
+    dialog.ApplyTo(printer);
     TakeOrientationFrom(printer);
     return true;
 }
