@@ -126,7 +126,6 @@ void CKalvexGraphView::ShowReadout(const QString& text)
     // The main window's status bar takes the text as a status tip.
     QStatusTipEvent tip(text);
     QCoreApplication::sendEvent(this, &tip);
-    setToolTip(text);
 }
 
 void CKalvexGraphView::mouseMoveEvent(QMouseEvent* event)
