@@ -7,6 +7,7 @@
 #include "InputCatalogue.h"
 #include "KalvexDoc.h"
 #include "NumberText.h"
+#include "PlotCommand.h"
 #include "archive/DocumentFile.h"
 
 #include <ostream>
@@ -216,6 +217,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return RunCommand(rest, out, err);
     if (command == "solve")
         return SolveCommand(rest, out, err);
+    if (command == "plot")
+        return PlotCommand(rest, out, err);
     if (!command.empty() && command[0] == '-')
         return UsageError("", "unknown option '" + command + "'", err);
     return UsageError("", "unknown command '" + command + "'", err);

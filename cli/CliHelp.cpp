@@ -1,5 +1,7 @@
 #include "CliHelp.h"
 
+#include "PlotCommand.h"
+
 namespace {
 
 const char* const kExitStatus =
@@ -67,6 +69,7 @@ std::string GeneralHelp()
                "  info FILE           list the branches and the settings of a document\n"
                "  run FILE [OPTIONS]  execute the simulation as the Execute command does\n"
                "  solve FILE OPTIONS  the air quantity or cooling a branch needs\n"
+               "  plot FILE OPTIONS   draw the graph of a branch as SVG, PNG or PDF\n"
                "  help [COMMAND]      show this help or the help of a command\n"
                "\n"
                "'dorvan-cli COMMAND --help' shows the arguments of a command;\n"
@@ -137,6 +140,8 @@ std::string CommandHelp(const std::string& command)
                "Every line on standard error begins with 'dorvan-cli: ' and the file.\n";
     } else if (command == "solve") {
         return SolveHelp();
+    } else if (command == "plot") {
+        text = PlotHelp();
     } else {
         return {};
     }
@@ -145,7 +150,7 @@ std::string CommandHelp(const std::string& command)
 
 const std::vector<std::string>& CommandNames()
 {
-    static const std::vector<std::string> names{"new", "convert", "info", "run", "solve"};
+    static const std::vector<std::string> names{"new", "convert", "info", "run", "solve", "plot"};
     return names;
 }
 

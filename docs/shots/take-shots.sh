@@ -101,3 +101,29 @@ else
     echo "F1 opened no help window: no help-window.png" >&2
 fi
 stop
+
+# The graph view of a run, then its Graph Properties giving WBGT the
+# right-hand axis. The clicks are at their places on the 1280 x 800 screen
+# with openbox: the graph window's maximise button, then WBGT's Show Plot
+# box and Right Axis button.
+start examples/hot-decline.zt2
+key F10                             # Execute
+sleep 3
+key alt+v g                         # View > Graphs
+key alt+w t                         # Window > Tile: the graph on the left
+xdotool mousemove 605 128 click 1   # maximised
+sleep 0.8
+key alt+g p                         # Graph > Presentation...
+sleep 0.6
+xdotool mousemove 520 517 click 1   # Show Plot of WBGT
+sleep 0.3
+xdotool mousemove 1013 517 click 1  # its Right Axis
+sleep 0.3
+shot graph-properties 700
+key Return
+sleep 1
+xdotool mousemove 700 400           # the pointer's read-out in the status bar
+sleep 1
+shot graph-view 1000
+stop
+cp "$OUT/graph-view.png" "$OUT/graph-properties.png" help/pages/

@@ -1,6 +1,6 @@
 // Export of the graph: a PNG of the chosen size, an SVG other programs
-// parse, a PDF page with the graph's texts, and a file that cannot be
-// written reported as such.
+// parse, a PDF of the graph alone, and a file that cannot be written
+// reported as such.
 #include "GraphFixture.h"
 
 #include "GraphExport.h"
@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QImage>
 #include <QMessageBox>
+#include <QProcess>
 #include <QSpinBox>
 #include <QXmlStreamReader>
 
@@ -71,6 +72,7 @@ TEST_F(GraphExportRun, AnSvgDrawingThatParsesAndCarriesTheTexts)
         files.selectFile(path);
         return int(QDialog::Accepted);
     });
+    Expect(PictureSize(1500, 900));
     ASSERT_TRUE(view->RunCommand(Cmd::Export));
     QFile file(path + QStringLiteral(".svg"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -90,32 +92,46 @@ TEST_F(GraphExportRun, AnSvgDrawingThatParsesAndCarriesTheTexts)
     }
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
     EXPECT_EQ(root, QStringLiteral("svg"));
+    file.seek(0);
+    EXPECT_TRUE(QString::fromUtf8(file.readAll()).contains(QStringLiteral("viewBox=\"0 0 1500 900\"")));
     EXPECT_TRUE(texts.contains(QStringLiteral("Dry Bulb Temperature (\u00b0C)"))) << texts.join('|').toStdString();
     EXPECT_TRUE(texts.contains(QStringLiteral("East drive")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Distance (m)")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Wet Bulb Temperature")));  // the legend
     EXPECT_TRUE(texts.contains(QStringLiteral("1400")));  // 1500 m: 0 ... 1600 in steps of 200
     EXPECT_FALSE(texts.contains(QStringLiteral("1600")));  // the right end has no label
     EXPECT_GT(lines, 2);
 }
 
-TEST_F(GraphExportRun, APdfPageWithTheGraphsTexts)
+TEST_F(GraphExportRun, APdfOfTheGraphAloneAtTheChosenSize)
 {
     Doc().SetTitle("report.zt2");
     const QString path = OutputPath(QStringLiteral("export.pdf"));
     QFile::remove(path);
     Expect(File(path));
+    Expect(PictureSize(1920, 1200));
     ASSERT_TRUE(view->RunCommand(Cmd::Export));
     const QString text = PdfText(path);
-    for (const char* expected : {"Dry Bulb Temperature (\u00b0C)", "report.zt2 - East drive", "1400", "Printed: "})
+    for (const char* expected : {"Dry Bulb Temperature (\u00b0C)", "East drive", "1400", "Distance (m)"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
+    // The printed page's file name and time of printing are not part of it.
+    EXPECT_FALSE(text.contains(QStringLiteral("report.zt2"))) << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("Printed:")));
+    // 1920 x 1200 pixels drawn at twice the screen's resolution: 10 x 6.25 in.
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {path});
+    info.waitForFinished(30000);
+    EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput()).contains(QStringLiteral("720 x 450 pts")));
 }
 
 TEST_F(GraphExportRun, AFileThatCannotBeWrittenIsReported)
 {
     const QString path = OutputPath(QStringLiteral("no-such-folder/graph.svg"));
     Expect(File(path));
+    Expect(PictureSize(800, 600));
     Expect(Button(QMessageBox::Ok));
     EXPECT_FALSE(view->RunCommand(Cmd::Export));
-    ASSERT_EQ(dialogs.size(), 2);
+    ASSERT_EQ(dialogs.size(), 3);
     EXPECT_TRUE(dialogs.last().contains(QStringLiteral("could not be saved"))) << dialogs.last().toStdString();
 }
 

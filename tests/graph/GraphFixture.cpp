@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QTest>
+#include <QXmlStreamReader>
 
 #include <cstdlib>
 
@@ -61,6 +62,17 @@ QString GraphFixture::OutputPath(const QString& name)
     QDir dir(QStringLiteral(GRAPH_TEST_OUTPUT_DIR));
     dir.mkpath(QStringLiteral("."));
     return dir.filePath(name);
+}
+
+QStringList GraphFixture::SvgTexts(const QByteArray& svg)
+{
+    QXmlStreamReader xml(svg);
+    QStringList texts;
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("text"))
+            texts.append(xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed());
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    return texts;
 }
 
 int GraphFixture::CountPixels(const QImage& image, QColor colour, int tolerance)

@@ -35,6 +35,8 @@ protected:
     CKalvexDoc& Doc() { return open.doc; }
 
     static QString OutputPath(const QString& name);
+    // The texts of an SVG drawing, trimmed, in drawing order.
+    static QStringList SvgTexts(const QByteArray& svg);
     // Pixels close to a colour in the picture.
     static int CountPixels(const QImage& image, QColor colour, int tolerance = 40);
 

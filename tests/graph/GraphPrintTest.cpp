@@ -3,8 +3,13 @@
 #include "GraphFixture.h"
 
 #include "GraphPageSetup.h"
+#include "GraphPrintSetup.h"
 
+#include <QComboBox>
 #include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -129,41 +134,104 @@ TEST_F(GraphPrint, APortraitPageWithHalfInchMarginsCarriesTheGraphsTexts)
     EXPECT_TRUE(QFile::exists(OutputPath(QStringLiteral("graph-portrait.png"))));
 }
 
-TEST_F(GraphPrint, PrintSetupOrAnotherOrientationInThePrintDialogSetsTheDocument)
+TEST_F(GraphPrint, PrintSetupChoosesAPdfFileAndTheOrientationNotTheMargins)
 {
+    CKalvexBranch& branch = AddBranchWithResults(10, {20, 21, 25});
+    branch.name = "Setup drive";
+    Doc().graphBranch = &branch;
     MakeView();
-    Doc().graphOrientation = 1;
-    Expect(PageSetup(QStringLiteral("1"), true));
-    ASSERT_TRUE(view->RunCommand(Cmd::PageSetup));
+    ASSERT_EQ(Doc().graphOrientation, 2);
     Doc().SetModifiedFlag(false);
+    const QString pdf = OutputPath(QStringLiteral("graph-print-setup.pdf"));
+    QFile::remove(pdf);
     Expect([](QDialog& dialog) {
-        auto& setup = dynamic_cast<QPrintDialog&>(dialog);
-        setup.printer()->setPageOrientation(QPageLayout::Landscape);
+        auto& setup = dynamic_cast<CGraphPrintSetupDlg&>(dialog);
+        EXPECT_EQ(setup.windowTitle(), QStringLiteral("Print Setup"));
+        // Margins are the graph's Page Setup's alone.
+        for (const QLabel* label : setup.findChildren<QLabel*>())
+            EXPECT_FALSE(label->text().contains(QStringLiteral("argin"))) << label->text().toStdString();
+        EXPECT_EQ(setup.findChildren<QLineEdit*>().size(), 1);
+        EXPECT_TRUE(setup.LandscapeButton()->isChecked());
+        setup.PrinterList()->setCurrentIndex(setup.PrinterList()->findText(CGraphPrintSetupDlg::PdfEntry()));
+        EXPECT_TRUE(setup.FileEdit()->isEnabled());
+        // A PDF file without a name is refused and the dialog stays.
+        setup.FileEdit()->clear();
+        setup.accept();
+        EXPECT_NE(setup.result(), QDialog::Accepted);
+        setup.BrowseButton()->click();
+        setup.PortraitButton()->setChecked(true);
         return int(QDialog::Accepted);
     });
+    Expect(Button(QMessageBox::Ok));
+    Expect(File(pdf));
     ASSERT_TRUE(view->RunCommand(Cmd::PrintSetup));
-    EXPECT_EQ(Doc().graphOrientation, 2);
-    EXPECT_TRUE(Doc().IsModified());
-
-    // Cancelled: nothing changes.
-    Doc().SetModifiedFlag(false);
-    Expect(Button(QDialog::Rejected));
-    EXPECT_FALSE(view->RunCommand(Cmd::PrintSetup));
-    EXPECT_EQ(Doc().graphOrientation, 2);
-    EXPECT_FALSE(Doc().IsModified());
-
-    // Portrait chosen in the print dialog itself.
-    const QString pdf = OutputPath(QStringLiteral("graph-empty.pdf"));
-    Expect([pdf](QDialog& dialog) {
-        auto& print = dynamic_cast<QPrintDialog&>(dialog);
-        print.printer()->setOutputFormat(QPrinter::PdfFormat);
-        print.printer()->setOutputFileName(pdf);
-        print.printer()->setPageOrientation(QPageLayout::Portrait);
-        return int(QDialog::Accepted);
-    });
-    ASSERT_TRUE(view->RunCommand(Cmd::Print));  // an empty page: there is no graph branch
+    EXPECT_EQ(view->Printer().outputFormat(), QPrinter::PdfFormat);
+    EXPECT_EQ(view->Printer().outputFileName(), pdf);
     EXPECT_EQ(Doc().graphOrientation, 1);
     EXPECT_TRUE(Doc().IsModified());
+    EXPECT_TRUE(dialogs.at(1).contains(QStringLiteral("name of the PDF file"))) << dialogs.join('\n').toStdString();
+
+    // Printing goes to the file chosen, in portrait.
+    Expect(Button(QDialog::Accepted));
+    ASSERT_TRUE(view->RunCommand(Cmd::Print));
+    const QString info = PdfInfo(pdf);
+    const QRegularExpressionMatch size =
+        QRegularExpression(QStringLiteral("Page size:\\s+([0-9.]+) x ([0-9.]+)")).match(info);
+    ASSERT_TRUE(size.hasMatch()) << info.toStdString();
+    EXPECT_GT(size.captured(2).toDouble(), size.captured(1).toDouble());
+    EXPECT_TRUE(PdfText(pdf).contains(QStringLiteral("Setup drive")));
+
+    // Cancelled: nothing changes; the setup shows the choice as it stands.
+    Doc().SetModifiedFlag(false);
+    Expect([pdf](QDialog& dialog) {
+        auto& setup = dynamic_cast<CGraphPrintSetupDlg&>(dialog);
+        EXPECT_EQ(setup.PrinterList()->currentText(), CGraphPrintSetupDlg::PdfEntry());
+        EXPECT_EQ(setup.FileEdit()->text(), pdf);
+        EXPECT_TRUE(setup.PortraitButton()->isChecked());
+        setup.LandscapeButton()->setChecked(true);
+        return int(QDialog::Rejected);
+    });
+    EXPECT_FALSE(view->RunCommand(Cmd::PrintSetup));
+    EXPECT_EQ(Doc().graphOrientation, 1);
+    EXPECT_FALSE(Doc().IsModified());
+
+    // Landscape chosen in the print dialog itself sets the document back.
+    Expect([](QDialog& dialog) {
+        dynamic_cast<QPrintDialog&>(dialog).printer()->setPageOrientation(QPageLayout::Landscape);
+        return int(QDialog::Accepted);
+    });
+    ASSERT_TRUE(view->RunCommand(Cmd::Print));
+    EXPECT_EQ(Doc().graphOrientation, 2);
+    EXPECT_TRUE(Doc().IsModified());
+}
+
+TEST_F(GraphPrint, TheTopMarginOfPageSetupMovesThePrintedGraphDown)
+{
+    CKalvexBranch& branch = AddBranchWithResults(10, {20, 21, 25});
+    Doc().graphBranch = &branch;
+    MakeView();
+    const auto firstInkRow = [this](int topMargin) {
+        Doc().graphMarginTop = topMargin;
+        const QString pdf = OutputPath(QStringLiteral("graph-margin-%1.pdf").arg(topMargin));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        EXPECT_TRUE(view->PrintTo(printer));
+        QProcess render;
+        render.start(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("50"),
+                                                  QStringLiteral("-singlefile"), pdf, pdf});
+        render.waitForFinished(30000);
+        const QImage page(pdf + QStringLiteral(".png"));
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                if (page.pixelColor(x, y).lightness() < 128)
+                    return y;
+        return -1;
+    };
+    const int narrow = firstInkRow(50);
+    const int wide = firstInkRow(250);
+    ASSERT_GT(narrow, 0);
+    EXPECT_NEAR(wide - narrow, 100, 3);  // 2 in at 50 dpi
 }
 
 TEST_F(GraphPrint, MarginsThatLeaveNoRoomAreReportedNotPrinted)

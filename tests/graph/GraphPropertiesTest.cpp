@@ -37,7 +37,8 @@ TEST_F(GraphProperties, OpensWithTheViewsChoicesAndTheCurvesLineTypes)
         EXPECT_EQ(properties.SelectedButton(12)->text(), QStringLiteral("Effective Temperature"));
         for (int i = 0; i < kPlotCount; ++i) {
             EXPECT_EQ(properties.ShowPlotBox(i)->isChecked(), i < 2) << i;
-            EXPECT_EQ(properties.ShowColorBox(i)->isChecked(), i < 2) << i;
+            EXPECT_TRUE(properties.ShowColorBox(i)->isChecked()) << i;  // each plot in its own colour
+            EXPECT_FALSE(properties.RightAxisButton(i)->isChecked()) << i;
             EXPECT_EQ(properties.LineTypeList(i)->currentIndex(), i % 5) << i;
         }
         EXPECT_EQ(properties.LineTypeList(0)->count(), 5);
@@ -65,7 +66,7 @@ TEST_F(GraphProperties, AChangedColourStaysWhenTheDialogIsCancelled)
     });
     EXPECT_FALSE(view->RunCommand(Cmd::GraphPresentation));
     EXPECT_EQ(Doc().CurveAt(3).colour, RgbValue(0, 160, 0));
-    EXPECT_EQ(Doc().CurveAt(4).colour, kBlue);
+    EXPECT_EQ(Doc().CurveAt(4).colour, DefaultPlotColour(4));
     EXPECT_EQ(Doc().CurveAt(3).lineStyle, 3);  // line types only on OK
     EXPECT_FALSE(view->Choices().showPlot[3]);
     EXPECT_FALSE(Doc().IsModified());

@@ -3,15 +3,42 @@
 #include "GraphFixture.h"
 
 #include "Curve.h"
+#include "GraphExport.h"
+#include "GraphPropertiesDlg.h"
+#include "NumberText.h"
 #include "SelectBranchDlg.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QRadioButton>
+#include <QTest>
 #include <QClipboard>
 #include <QImage>
 #include <QListWidget>
 #include <QSignalSpy>
+#include <QStatusTipEvent>
 
 using GraphView = GraphFixture;
+
+namespace {
+
+// Collects the status tips a widget sends towards the status bar.
+class CStatusTipSpy : public QObject {
+public:
+    explicit CStatusTipSpy(QStringList& tips) : m_tips(tips) {}
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override
+    {
+        if (event->type() == QEvent::StatusTip)
+            m_tips.append(static_cast<QStatusTipEvent*>(event)->tip());
+        return false;
+    }
+
+private:
+    QStringList& m_tips;
+};
+
+}  // namespace
 
 TEST_F(GraphView, InitialUpdateAddsCurvesInFrontAndNamesTheWindow)
 {
@@ -24,9 +51,10 @@ TEST_F(GraphView, InitialUpdateAddsCurvesInFrontAndNamesTheWindow)
     EXPECT_EQ(view->windowTitle(), view->Caption());
     const PlotChoices& choices = view->Choices();
     EXPECT_EQ(choices.selectedPlot, 0);
+    EXPECT_EQ(choices.rightPlot, -1);
     for (int i = 0; i < kPlotCount; ++i) {
         EXPECT_EQ(choices.showPlot[static_cast<std::size_t>(i)], i < 2);
-        EXPECT_EQ(choices.showColor[static_cast<std::size_t>(i)], i < 2);
+        EXPECT_TRUE(choices.showColor[static_cast<std::size_t>(i)]);  // every plot in its own colour
     }
 
     // Once only, however often it is called.
@@ -237,4 +265,55 @@ TEST_F(GraphView, ExecuteRunsTheSequenceInSequenceModeAndRefusesBadInput)
     ASSERT_EQ(dialogs.size(), 1);
     EXPECT_EQ(dialogs.first(), QStringLiteral("Data Errors"));
     EXPECT_EQ(shown.ResultCount(), rows);
+}
+
+TEST_F(GraphView, ARightAxisTheSkinLimitALegendAndThePointersReadout)
+{
+    CKalvexBranch& branch = AddBranchWithResults(100, {20, 22, 24, 26, 28});
+    branch.name = "Decline";
+    Doc().graphBranch = &branch;
+    MakeView();
+    Expect([](QDialog& dialog) {
+        auto& properties = dynamic_cast<CGraphPropertiesDlg&>(dialog);
+        EXPECT_TRUE(properties.NoRightAxisButton()->isChecked());
+        properties.ShowPlotBox(1)->setChecked(false);
+        properties.ShowPlotBox(10)->setChecked(true);
+        properties.RightAxisButton(11)->setChecked(true);
+        return int(QDialog::Accepted);
+    });
+    ASSERT_TRUE(view->RunCommand(Cmd::GraphPresentation));
+    const PlotChoices& choices = view->Choices();
+    EXPECT_EQ(choices.rightPlot, 11);
+    EXPECT_TRUE(choices.Shown(11));  // the right-hand axis's plot is shown
+    EXPECT_FALSE(choices.Shown(1));
+    // The wet bulb hidden, the dry bulb axis is its own again: 19.9 ... 28.1.
+    EXPECT_EQ(Doc().CurveAt(0).yMin, 19);
+
+    const QString svg = OutputPath(QStringLiteral("graph-right-axis.svg"));
+    ASSERT_TRUE(ExportGraph(*view, GraphFileFormat::Svg, svg, QSize(1000, 600)));
+    QFile file(svg);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QStringList texts = SvgTexts(file.readAll());
+    const QString limit = QStringLiteral("Limit ") + QString::fromStdString(FormatFixed(Doc().skinTempLimit, 2));
+    for (const QString& expected :
+         {QStringLiteral("Dry Bulb Temperature"), QStringLiteral("Skin Temperature"),
+          QStringLiteral("Wet Bulb Globe Temperature (right axis)"), QStringLiteral("Wet Bulb Globe Temperature (\u00b0C)"),
+          QStringLiteral("Distance (m)"), limit})
+        EXPECT_TRUE(texts.contains(expected)) << expected.toStdString() << "\n" << texts.join('|').toStdString();
+    EXPECT_FALSE(texts.contains(QStringLiteral("Wet Bulb Temperature")));
+
+    // The pointer over the middle of the graph: 200 m or close to it.
+    const QPoint middle(view->width() / 2, view->height() / 2);
+    const QString readout = view->ReadoutAt(middle);
+    EXPECT_TRUE(readout.startsWith(QStringLiteral("Distance "))) << readout.toStdString();
+    EXPECT_TRUE(readout.contains(QStringLiteral("Skin Temperature 34.00 \u00b0C"))) << readout.toStdString();
+    EXPECT_TRUE(readout.contains(QStringLiteral("Wet Bulb Globe Temperature "))) << readout.toStdString();
+    EXPECT_TRUE(view->ReadoutAt(QPoint(2, 2)).isEmpty());  // on the labels, off the plot
+    // Moving the pointer there puts the read-out in the status bar.
+    QStringList tips;
+    CStatusTipSpy spy(tips);
+    view->installEventFilter(&spy);
+    QTest::mouseMove(view.get(), middle);
+    ASSERT_FALSE(tips.isEmpty());
+    EXPECT_EQ(tips.last(), readout);
 }

@@ -129,8 +129,9 @@ bool CKalvexGraphView::EditPresentation()
     if (!RunGraphProperties(dialog))
         return false;
     m_choices = dialog.Result();
-    if (m_choices.selectedPlot >= 0 && m_choices.selectedPlot < kPlotCount)
-        m_choices.showPlot[static_cast<std::size_t>(m_choices.selectedPlot)] = true;
+    m_choices.Normalise();
+    // Whether dry and wet bulb share a scale depends on what is shown.
+    ComputeGraphAxes(Doc(), m_choices, m_distance);
     update();
     return true;
 }

@@ -2,24 +2,18 @@
 
 #include "GXModal.h"
 #include "GraphView.h"
-#include "KalvexDoc.h"
+#include "GraphPictures.h"
 #include "MessageBoxes.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
-#include <QImage>
-#include <QPainter>
-#include <QPrinter>
+#include <QSaveFile>
 #include <QSpinBox>
-#include <QSvgGenerator>
 #include <QVBoxLayout>
 
 namespace {
-
-constexpr int kMinPicture = 100;
-constexpr int kMaxPicture = 10000;
 
 const QStringList kExportFilters = {QStringLiteral("PNG Picture (*.png)"), QStringLiteral("SVG Drawing (*.svg)"),
                                     QStringLiteral("PDF Document (*.pdf)")};
@@ -48,36 +42,21 @@ GraphFileFormat GraphFileFormatOf(const QString& path)
     return GraphFileFormat::Unknown;
 }
 
-bool ExportGraphPng(const CKalvexGraphView& view, const QString& path, const QSize& size)
+bool ExportGraph(const CKalvexGraphView& view, GraphFileFormat format, const QString& path, const QSize& size)
 {
-    return view.RenderImage(size).save(path, "PNG");
-}
-
-bool ExportGraphSvg(const CKalvexGraphView& view, const QString& path, const QSize& size)
-{
-    QSvgGenerator svg;
-    svg.setFileName(path);
-    svg.setSize(size);
-    svg.setResolution(96);  // text as large as in the window
-    svg.setViewBox(QRect(QPoint(0, 0), size));
-    svg.setTitle(view.Caption());
-    QPainter painter;
-    if (!painter.begin(&svg))
+    const GraphDrawing drawing = view.Drawing(false);
+    QByteArray bytes;
+    switch (format) {
+    case GraphFileFormat::Png: bytes = GraphPng(drawing, size); break;
+    case GraphFileFormat::Svg: bytes = GraphSvg(drawing, size, view.Caption()); break;
+    case GraphFileFormat::Pdf: bytes = GraphPdf(drawing, size, view.Caption()); break;
+    case GraphFileFormat::Unknown: break;
+    }
+    if (bytes.isEmpty())
         return false;
-    painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
-    view.Render(painter, QRect(QPoint(0, 0), size), false);
-    return painter.end() && QFileInfo(path).size() > 0;
-}
-
-bool ExportGraphPdf(CKalvexGraphView& view, const QString& path)
-{
-    QPrinter pdf(QPrinter::HighResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(path);
-    pdf.setPageSize(view.Printer().pageLayout().pageSize());
-    pdf.setPageOrientation(view.Doc().graphOrientation == 1 ? QPageLayout::Portrait : QPageLayout::Landscape);
-    pdf.setDocName(view.Caption());
-    return view.PrintTo(pdf) && QFileInfo(path).size() > 0;
+    // Written whole or not at all: an older file of that name stays.
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
 CPictureSizeDlg::CPictureSizeDlg(const QSize& size, QWidget* parent)
@@ -85,7 +64,7 @@ CPictureSizeDlg::CPictureSizeDlg(const QSize& size, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Picture Size"));
     for (QSpinBox* box : {m_width, m_height}) {
-        box->setRange(kMinPicture, kMaxPicture);
+        box->setRange(kMinPictureSide, kMaxPictureSide);
         box->setSuffix(QStringLiteral(" pixels"));
     }
     m_width->setValue(size.width());
@@ -118,20 +97,11 @@ bool CKalvexGraphView::RunExport()
     const QString path = WithSuffix(files.selectedFiles().first(), files.selectedNameFilter());
 
     // The picture as large as the window, unless that is too small to read.
-    const QSize suggested = size().expandedTo(QSize(800, 600)).boundedTo(QSize(kMaxPicture, kMaxPicture));
-    bool written = false;
-    switch (GraphFileFormatOf(path)) {
-    case GraphFileFormat::Png: {
-        CPictureSizeDlg sizes(suggested, window());
-        if (GXModal::Exec(sizes) != QDialog::Accepted)
-            return false;
-        written = ExportGraphPng(*this, path, sizes.Size());
-        break;
-    }
-    case GraphFileFormat::Svg: written = ExportGraphSvg(*this, path, suggested); break;
-    case GraphFileFormat::Pdf: written = ExportGraphPdf(*this, path); break;
-    case GraphFileFormat::Unknown: break;
-    }
+    const QSize suggested = size().expandedTo(QSize(800, 600)).boundedTo(QSize(kMaxPictureSide, kMaxPictureSide));
+    CPictureSizeDlg sizes(suggested, window());
+    if (GXModal::Exec(sizes) != QDialog::Accepted)
+        return false;
+    const bool written = ExportGraph(*this, GraphFileFormatOf(path), path, sizes.Size());
     if (!written)
         Messages::Error(window(), QStringLiteral("The graph could not be saved as %1.").arg(path));
     return written;

@@ -1,6 +1,7 @@
 #pragma once
-// The graph to a file for reports: a PNG picture of a chosen size, an SVG
-// drawing, or a PDF page laid out as the printed graph.
+// The graph to a file for reports, at a chosen size: a PNG picture, an SVG
+// drawing, or a PDF of the graph alone (without the printed page's file
+// name and time of printing).
 #include <QDialog>
 #include <QString>
 
@@ -12,10 +13,9 @@ enum class GraphFileFormat { Png, Svg, Pdf, Unknown };
 // By the file name's suffix, case-insensitive.
 GraphFileFormat GraphFileFormatOf(const QString& path);
 
-// Each returns false when the file could not be written.
-bool ExportGraphPng(const CKalvexGraphView& view, const QString& path, const QSize& size);
-bool ExportGraphSvg(const CKalvexGraphView& view, const QString& path, const QSize& size);
-bool ExportGraphPdf(CKalvexGraphView& view, const QString& path);
+// The graph of the view in a format at a size, written to path; false when
+// there was nothing to draw or the file could not be written.
+bool ExportGraph(const CKalvexGraphView& view, GraphFileFormat format, const QString& path, const QSize& size);
 
 // "Picture Size": width and height in pixels of an exported picture.
 class CPictureSizeDlg : public QDialog {

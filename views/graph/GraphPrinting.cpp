@@ -5,6 +5,7 @@
 #include "GXModal.h"
 #include "GXPrintDialogs.h"
 #include "GraphPageSetup.h"
+#include "GraphPrintSetup.h"
 #include "KalvexDoc.h"
 #include "MessageBoxes.h"
 
@@ -91,8 +92,10 @@ bool CKalvexGraphView::EditPageSetup()
 bool CKalvexGraphView::RunPrintSetup()
 {
     QPrinter& printer = Printer();
-    if (!GXPrint::RunPrintSetup(printer, window()))
+    CGraphPrintSetupDlg dialog(printer, window());
+    if (GXModal::Exec(dialog) != QDialog::Accepted)
         return false;
+    dialog.ApplyTo(printer);
     TakeOrientationFrom(printer);
     return true;
 }

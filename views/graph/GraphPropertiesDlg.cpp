@@ -21,7 +21,7 @@ namespace {
 
 const char* const kLineTypes[kLineStyleCount] = {"Solid", "Dash", "Dot Dot", "Dash Dot", "Dash Dot Dot"};
 
-enum Column { kSelectedColumn, kShowPlotColumn, kShowColorColumn, kLineTypeColumn, kLineColorColumn };
+enum Column { kSelectedColumn, kShowPlotColumn, kShowColorColumn, kLineTypeColumn, kLineColorColumn, kRightColumn };
 
 QColor ToColor(std::uint32_t rgb)
 {
@@ -41,14 +41,15 @@ QWidget* ButtonPair(QWidget* parent, QPushButton* first, QPushButton* second)
 }  // namespace
 
 CGraphPropertiesDlg::CGraphPropertiesDlg(CKalvexDoc& doc, const PlotChoices& choices, QWidget* parent)
-    : QDialog(parent), m_doc(doc), m_selectedGroup(new QButtonGroup(this)),
+    : QDialog(parent), m_doc(doc), m_selectedGroup(new QButtonGroup(this)), m_rightGroup(new QButtonGroup(this)),
+      m_noRight(new QRadioButton(QStringLiteral("None"), this)),
       m_allPlots(new QPushButton(QStringLiteral("All"), this)), m_noPlots(new QPushButton(QStringLiteral("None"), this)),
       m_allColors(new QPushButton(QStringLiteral("All"), this)), m_noColors(new QPushButton(QStringLiteral("None"), this))
 {
     setWindowTitle(QStringLiteral("Graph Properties"));
     auto* grid = new QGridLayout;
-    const char* const headings[] = {"Selected Plot", "Show Plot", "Show Color", "Line Type", "Line Color"};
-    for (int c = 0; c < 5; ++c)
+    const char* const headings[] = {"Selected Plot", "Show Plot", "Show Color", "Line Type", "Line Color", "Right Axis"};
+    for (int c = 0; c < 6; ++c)
         grid->addWidget(new QLabel(QString::fromUtf8(headings[c]), this), 0, c);
 
     for (int i = 0; i < kPlotCount; ++i) {
@@ -59,7 +60,11 @@ CGraphPropertiesDlg::CGraphPropertiesDlg(CKalvexDoc& doc, const PlotChoices& cho
         row.showColor = new QCheckBox(this);
         row.lineType = new QComboBox(this);
         row.change = new QPushButton(QStringLiteral("Change"), this);
+        row.right = new QRadioButton(this);
+        row.right->setAccessibleName(QStringLiteral("Right axis: ") + row.selected->text());
         m_selectedGroup->addButton(row.selected, i);
+        m_rightGroup->addButton(row.right, i);
+        row.right->setChecked(i == choices.rightPlot);
         row.selected->setChecked(i == choices.selectedPlot);
         row.showPlot->setChecked(choices.showPlot[at]);
         row.showColor->setChecked(choices.showColor[at]);
@@ -79,7 +84,11 @@ CGraphPropertiesDlg::CGraphPropertiesDlg(CKalvexDoc& doc, const PlotChoices& cho
         grid->addWidget(row.showColor, line, kShowColorColumn, Qt::AlignHCenter);
         grid->addWidget(row.lineType, line, kLineTypeColumn);
         grid->addWidget(row.change, line, kLineColorColumn);
+        grid->addWidget(row.right, line, kRightColumn, Qt::AlignHCenter);
     }
+    m_rightGroup->addButton(m_noRight, kPlotCount);
+    m_noRight->setChecked(choices.rightPlot < 0 || choices.rightPlot >= kPlotCount);
+    grid->addWidget(m_noRight, kPlotCount + 1, kRightColumn, Qt::AlignHCenter);
     grid->addWidget(ButtonPair(this, m_allPlots, m_noPlots), kPlotCount + 1, kShowPlotColumn);
     grid->addWidget(ButtonPair(this, m_allColors, m_noColors), kPlotCount + 1, kShowColorColumn);
     connect(m_allPlots, &QPushButton::clicked, this, [this] { CheckAll(&Row::showPlot, true); });
@@ -132,6 +141,8 @@ PlotChoices CGraphPropertiesDlg::Result() const
         result.showColor[static_cast<std::size_t>(i)] = row.showColor->isChecked();
     }
     result.selectedPlot = m_selectedGroup->checkedId();
+    const int right = m_rightGroup->checkedId();
+    result.rightPlot = right >= 0 && right < kPlotCount ? right : -1;
     return result;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // "Graph Properties": per plot, whether it owns the value axis, is shown, is
-// drawn in colour, its line type and its colour. Colours chosen with
+// drawn in colour, its line type, its colour and whether it owns the
+// right-hand value axis. Colours chosen with
 // "Change" go into the curve at once, even if the dialog is cancelled; the
 // rest applies on OK only.
 #include "GraphCurves.h"
@@ -32,6 +33,8 @@ public:
     QCheckBox* ShowColorBox(int row) const { return m_rows.at(static_cast<std::size_t>(row)).showColor; }
     QComboBox* LineTypeList(int row) const { return m_rows.at(static_cast<std::size_t>(row)).lineType; }
     QPushButton* ChangeButton(int row) const { return m_rows.at(static_cast<std::size_t>(row)).change; }
+    QRadioButton* RightAxisButton(int row) const { return m_rows.at(static_cast<std::size_t>(row)).right; }
+    QRadioButton* NoRightAxisButton() const { return m_noRight; }
     QPushButton* AllPlotsButton() const { return m_allPlots; }
     QPushButton* NoPlotsButton() const { return m_noPlots; }
     QPushButton* AllColorsButton() const { return m_allColors; }
@@ -44,6 +47,7 @@ private:
         QCheckBox* showColor = nullptr;
         QComboBox* lineType = nullptr;
         QPushButton* change = nullptr;
+        QRadioButton* right = nullptr;
     };
 
     void ChangeColour(int row);
@@ -53,6 +57,8 @@ private:
     CKalvexDoc& m_doc;
     std::array<Row, kPlotCount> m_rows;
     QButtonGroup* m_selectedGroup;
+    QButtonGroup* m_rightGroup;
+    QRadioButton* m_noRight;
     QPushButton* m_allPlots;
     QPushButton* m_noPlots;
     QPushButton* m_allColors;

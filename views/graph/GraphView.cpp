@@ -2,15 +2,20 @@
 #include "GraphView.h"
 
 #include "GXGridHint.h"
-#include "GraphPainter.h"
+#include "GraphReadout.h"
 #include "OpenDocument.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QImage>
 #include <QLocale>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPrinter>
+#include <QStatusTipEvent>
+
+#include <algorithm>
 
 CKalvexGraphView::CKalvexGraphView(COpenDocument& document, QWidget* parent) : QWidget(parent), m_document(document)
 {
@@ -19,6 +24,7 @@ CKalvexGraphView::CKalvexGraphView(COpenDocument& document, QWidget* parent) : Q
     palette.setColor(QPalette::Window, Qt::white);
     setPalette(palette);
     setAutoFillBackground(true);
+    setMouseTracking(true);
 }
 
 CKalvexGraphView::~CKalvexGraphView()
@@ -46,7 +52,7 @@ void CKalvexGraphView::OnUpdate(IDocumentView* /*sender*/, long /*hint*/, CUpdat
     // The tables' grid hints say nothing about results.
     if (dynamic_cast<CGXGridHint*>(hintObject) || !m_initialised)
         return;
-    ComputeGraphAxes(Doc(), m_distance);
+    ComputeGraphAxes(Doc(), m_choices, m_distance);
     update();
     SetCaption();
     emit commandStateChanged();
@@ -77,16 +83,17 @@ int CKalvexGraphView::GraphBranchIndex() const
     return Doc().IndexOfBranch(Doc().graphBranch);
 }
 
-bool CKalvexGraphView::Render(QPainter& painter, const QRect& area, bool printing) const
+GraphDrawing CKalvexGraphView::Drawing(bool printing) const
 {
     GraphDrawing drawing;
     drawing.branch = GraphBranch(Doc());
     if (!drawing.branch)
-        return false;
+        return drawing;
     for (int i = 0; i < kPlotCount; ++i)
         drawing.curves[static_cast<std::size_t>(i)] = PlotCurve(Doc(), i);
     drawing.distance = m_distance;
     drawing.choices = m_choices;
+    drawing.skinTempLimit = Doc().skinTempLimit;
     drawing.branchLabel = QString::fromStdString(drawing.branch->name);
     if (printing) {
         const std::string& file = Doc().PathName().empty() ? Doc().Title() : Doc().PathName();
@@ -94,8 +101,43 @@ bool CKalvexGraphView::Render(QPainter& painter, const QRect& area, bool printin
         drawing.printedLine = QStringLiteral("Printed: ") +
                               QLocale::system().toString(QDateTime::currentDateTime(), QLocale::LongFormat);
     }
-    QPaintDevice* device = painter.device();
-    return DrawGraph(painter, area, device->logicalDpiX(), device->logicalDpiY(), drawing);
+    return drawing;
+}
+
+bool CKalvexGraphView::Render(QPainter& painter, const QRect& area, bool printing) const
+{
+    const QPaintDevice* device = painter.device();
+    return DrawGraph(painter, area, device->logicalDpiX(), device->logicalDpiY(), Drawing(printing));
+}
+
+QString CKalvexGraphView::ReadoutAt(const QPoint& point) const
+{
+    const GraphDrawing drawing = Drawing(false);
+    const QRect plot = GraphPlotRect(rect(), logicalDpiY(), drawing, this);
+    if (plot.isEmpty() || !plot.contains(point))
+        return {};
+    const double span = m_distance.xMax - m_distance.xMin;
+    const double distance = m_distance.xMin + span * (point.x() - plot.left()) / std::max(1, plot.width());
+    return QString::fromStdString(ReadoutText(*drawing.branch, m_choices, distance));
+}
+
+void CKalvexGraphView::ShowReadout(const QString& text)
+{
+    // The main window's status bar takes the text as a status tip.
+    QStatusTipEvent tip(text);
+    QCoreApplication::sendEvent(this, &tip);
+}
+
+void CKalvexGraphView::mouseMoveEvent(QMouseEvent* event)
+{
+    ShowReadout(ReadoutAt(event->position().toPoint()));
+    QWidget::mouseMoveEvent(event);
+}
+
+void CKalvexGraphView::leaveEvent(QEvent* event)
+{
+    ShowReadout(QString());
+    QWidget::leaveEvent(event);
 }
 
 QImage CKalvexGraphView::RenderImage(const QSize& size) const
@@ -104,6 +146,7 @@ QImage CKalvexGraphView::RenderImage(const QSize& size) const
     image.fill(Qt::white);
     QPainter painter(&image);
     Render(painter, image.rect(), false);
+    painter.end();
     return image;
 }
 

@@ -6,6 +6,7 @@
 #include "CommandIds.h"
 #include "DocumentObserver.h"
 #include "GraphCurves.h"
+#include "GraphPainter.h"
 
 #include <QWidget>
 
@@ -42,10 +43,15 @@ public:
     const PlotChoices& Choices() const { return m_choices; }
     const DistanceAxis& Distance() const { return m_distance; }
 
-    // Draws the graph into area of any paint device at its resolution;
-    // printing names the file in the branch label and adds the time of
-    // printing. False when there is nothing to draw.
+    // What the view draws: its branch, curves and choices; printing names
+    // the file in the branch label and adds the time of printing.
+    GraphDrawing Drawing(bool printing) const;
+    // Draws the graph into area of any paint device at its resolution.
+    // False when there is nothing to draw.
     bool Render(QPainter& painter, const QRect& area, bool printing) const;
+    // The distance and the shown curves' values under a point of the
+    // window; empty off the curves.
+    QString ReadoutAt(const QPoint& point) const;
     // The graph on a white picture of the given size.
     QImage RenderImage(const QSize& size) const;
     // One page inside the document's graph margins, without dialogs. False
@@ -59,6 +65,8 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     int GraphBranchIndex() const;
@@ -75,6 +83,7 @@ private:
     bool RunPrintPreview();
     bool RunExport();
     void TakeOrientationFrom(const QPrinter& printer);
+    void ShowReadout(const QString& text);
 
     COpenDocument& m_document;
     PlotChoices m_choices = PlotChoices::Initial();

@@ -2,6 +2,7 @@
 
 #include "Curve.h"
 #include "KalvexBranch.h"
+#include "PlotKinds.h"
 
 #include <algorithm>
 #include <array>
@@ -53,8 +54,9 @@ struct ValueRange {
 };
 
 // The first row always counts, later rows only when they are value rows.
-ValueRange PlotValueRange(const CKalvexBranch& branch, ColumnId column, double skinTempLimit)
+ValueRange PlotValueRange(const CKalvexBranch& branch, int plot, const PlotAxisOptions& options)
 {
+    const ColumnId column = PlotKindAt(plot).column;
     const auto& rows = branch.ResultList();
     ValueRange range{ColumnValue(rows.front(), column), ColumnValue(rows.front(), column)};
     for (std::size_t i = 1; i < rows.size(); ++i) {
@@ -66,25 +68,26 @@ ValueRange PlotValueRange(const CKalvexBranch& branch, ColumnId column, double s
         else if (v > range.max)
             range.max = v;
     }
-    // The wet bulb axis reaches up to the dry bulb and the dry bulb axis
-    // down to the wet bulb, so the two curves are drawn on one scale and the
-    // labels of either read for both (on separate scales the wet bulb curve
-    // could be drawn above the dry bulb).
-    if (column == Col::ResWetBulb || column == Col::ResDryBulb) {
+    // The wet bulb axis always reaches up to the dry bulb. While both are
+    // shown they share one scale, the dry bulb axis reaching down to the wet
+    // bulb too, so neither curve is drawn on the wrong side of the other.
+    const bool temperature = column == Col::ResWetBulb || column == Col::ResDryBulb;
+    if (temperature && (column == Col::ResWetBulb || options.shareTemperatures)) {
         const ColumnId other = column == Col::ResWetBulb ? Col::ResDryBulb : Col::ResWetBulb;
         for (const CResultInterval& row : rows) {
             if (row.isMessage)
                 continue;
-            if (column == Col::ResWetBulb)
-                range.max = std::max(range.max, ColumnValue(row, other));
-            else
-                range.min = std::min(range.min, ColumnValue(row, other));
+            const double v = ColumnValue(row, other);
+            range.max = std::max(range.max, v);
+            if (options.shareTemperatures)
+                range.min = std::min(range.min, v);
         }
     }
-    // The skin temperature axis shows the limit the worker is rated against.
-    if (column == Col::Mst) {
-        range.min = std::min(range.min, Clamped(skinTempLimit));
-        range.max = std::max(range.max, Clamped(skinTempLimit));
+    // The axis reaches every reference line of the plot (the skin
+    // temperature limit the worker is rated against, for one).
+    for (const ReferenceLine& line : ReferenceLinesOf(plot, options.skinTempLimit)) {
+        range.min = std::min(range.min, Clamped(line.value));
+        range.max = std::max(range.max, Clamped(line.value));
     }
     return range;
 }
@@ -155,7 +158,7 @@ bool ComputeDistanceAxis(const CKalvexBranch& branch, DistanceAxis& axis)
     return true;
 }
 
-bool ComputePlotAxes(const CKalvexBranch& branch, ColumnId column, double skinTempLimit, CCurve& curve)
+bool ComputePlotAxes(const CKalvexBranch& branch, int plot, const PlotAxisOptions& options, CCurve& curve)
 {
     DistanceAxis distance;
     if (!ComputeDistanceAxis(branch, distance))
@@ -166,7 +169,7 @@ bool ComputePlotAxes(const CKalvexBranch& branch, ColumnId column, double skinTe
     curve.xScale = distance.xScale;
     curve.xGridCount = distance.xGridCount;
 
-    const ValueRange values = PlotValueRange(branch, column, skinTempLimit);
+    const ValueRange values = PlotValueRange(branch, plot, options);
     const AxisRange range = CoveringAxis(values.min - 0.1, values.max + 0.1, values.min);
     curve.yMin = range.lo;
     curve.yMax = range.hi;

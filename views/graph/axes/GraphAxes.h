@@ -3,7 +3,6 @@
 // axis of a branch and the value axis of each plot. Everything is computed
 // when the view updates and stored (the value axes in the document's curve
 // records); drawing only reads it.
-#include "ColumnIds.h"
 
 class CCurve;
 class CKalvexBranch;
@@ -38,10 +37,16 @@ bool HasPlottableResults(const CKalvexBranch* branch);
 // Both leave their output unchanged and return false when the branch has
 // nothing to plot.
 bool ComputeDistanceAxis(const CKalvexBranch& branch, DistanceAxis& axis);
-// The value axis of the plot reading result column `column`, with the
-// distance axis too, into the curve; the skin temperature axis always
-// reaches skinTempLimit.
-bool ComputePlotAxes(const CKalvexBranch& branch, ColumnId column, double skinTempLimit, CCurve& curve);
+struct PlotAxisOptions {
+    double skinTempLimit = 36.0;
+    bool shareTemperatures = false;  // dry and wet bulb are both shown
+};
+
+// The value axis of plot `plot` (an index into the plot table), with the
+// distance axis too, into the curve. The wet bulb axis reaches the highest
+// dry bulb; with shareTemperatures the dry bulb axis reaches the lowest wet
+// bulb as well; every axis reaches its plot's reference lines.
+bool ComputePlotAxes(const CKalvexBranch& branch, int plot, const PlotAxisOptions& options, CCurve& curve);
 
 // Values beyond this magnitude are taken as this for axes and drawing.
 inline constexpr double kValueLimit = 1.0e9;
