@@ -196,6 +196,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return RunCommand(rest, out, err);
     if (command == "solve")
         return SolveCommand(rest, out, err);
+    if (command == "stress")
+        return StressCommand(rest, out, err);
     if (!command.empty() && command[0] == '-')
         return UsageError("", "unknown option '" + command + "'", err);
     return UsageError("", "unknown command '" + command + "'", err);

@@ -11,6 +11,7 @@ const std::string kHtcUnit = std::string("(W/m\u00B2\u00B0") + "C)";
 const std::string kDiffusivityUnit = std::string("(m\u00B2/s\u00D7") + "10^-6)";
 const std::string kCubicPerSecond = "(m\u00B3/s)";
 const std::string kDensityUnit = "(kg/m\u00B3)";
+const std::string kWattPerSquareMetre = "(W/m\u00B2)";
 
 struct CatalogueEntry {
     ColumnId id;
@@ -68,6 +69,7 @@ const CatalogueEntry kCatalogue[] = {
     {Col::StrataLatent, "Strata QL", &kKiloWatt},
     {Col::StrataSensible, "Strata QS", &kKiloWatt},
     {Col::Htc, "HTC", &kHtcUnit},
+    {Col::Twl, "TWL", &kWattPerSquareMetre},
     {Col::HeatLocation, "Location", &kMetre},
     {Col::HeatLength, "Length", &kMetre},
     {Col::HeatSensible, "Sensible Heat", &kKiloWatt},
