@@ -8,6 +8,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
 
@@ -92,6 +93,7 @@ private:
     bool StorePendingEdits(COpenDocument& document, bool discardRefused);
     COpenDocument* FindOpen(const QString& path) const;
     void ArrangeIcons();
+    void ShowHeatStressCalculator();
     // The help page of the active window.
     QString ActiveHelpTopic() const;
     bool PrintSetup();
@@ -108,4 +110,5 @@ private:
     bool m_lockState[3] = {};
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<CRecoveryCopies> m_recovery;
+    QPointer<QDialog> m_stressCalculator;
 };

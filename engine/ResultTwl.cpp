@@ -6,13 +6,9 @@
 
 #include <cmath>
 
-namespace {
-constexpr double kCloResistance = 0.155;  // m²·K/W per clo
-}
-
 CResultTwl::CResultTwl(const CKalvexDoc& doc, const CKalvexBranch& b)
     : branch(b),
-      clothingInsulation(doc.clothingResistance / kCloResistance),
+      clothingInsulation(doc.clothingResistance / twl::kCloResistance),
       permeability(doc.vapourPermeability),
       postureFactor(doc.bodyViewFactor)
 {

@@ -13,7 +13,6 @@ constexpr double kCoreLimit = 38.2;          // °C
 constexpr double kMaxSweatRate = 0.67;       // kg/(m²·h)
 constexpr double kSweatLatentHeat = 2430.0;  // kJ/kg
 constexpr double kLewisRatio = 16.5;
-constexpr double kCloResistance = 0.155;     // m²·K/W per clo
 
 // Everything of the skin heat balance that does not depend on the skin
 // temperature; pressures in kPa as the model's coefficients take them.
@@ -27,7 +26,7 @@ struct SkinBalance {
         const double p = c.pressure / 1000.0;
         const double v = std::clamp(c.airSpeed, twl::kMinAirSpeed, twl::kMaxAirSpeed);
         hc = 0.608 * std::pow(p * v, 0.6);
-        rcl = kCloResistance * c.clothingInsulation;
+        rcl = twl::kCloResistance * c.clothingInsulation;
         fcl = 1.0 + 0.3 * c.clothingInsulation;
         he = 1587.0 * hc * p / ((p - pa) * (p - pa));
         // Clothing that lets no vapour through would stop evaporation; the

@@ -30,6 +30,7 @@ inline constexpr double kLowerBound = 60.0;
 inline constexpr double kUpperBound = 380.0;
 inline constexpr double kMinAirSpeed = 0.2;
 inline constexpr double kMaxAirSpeed = 4.0;
+inline constexpr double kCloResistance = 0.155;  // m²·K/W per clo of clothing
 // Zone limits, W/m², and the temperatures above which work stops.
 inline constexpr double kBufferFrom = 115.0;
 inline constexpr double kAcclimatizationFrom = 140.0;

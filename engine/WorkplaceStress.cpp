@@ -5,7 +5,6 @@
 #include <cmath>
 
 namespace {
-constexpr double kCloResistance = 0.155;  // m²·K/W per clo
 
 std::string Between(const char* what, const char* range) { return std::string(what) + " must be between " + range; }
 }  // namespace
@@ -46,7 +45,7 @@ CWorkplaceStress RateReading(const CWorkplaceReading& r)
     calc.massFlow = calc.density * r.wind;
     calc.dryWallTemperature = r.radiant;
     calc.metabolicRate = r.metabolicRate;
-    calc.clothingResistance = r.clothing * kCloResistance;
+    calc.clothingResistance = r.clothing * twl::kCloResistance;
     calc.areaFactor = 1.0 + 0.3 * r.clothing;
     calc.vapourPermeability = r.permeability;
     calc.bodyViewFactor = r.viewFactor;
