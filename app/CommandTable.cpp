@@ -80,6 +80,8 @@ QList<CCommandInfo> MakeTable()
          "Find the least intake air that keeps the current branch within a heat-stress limit", "", {}},
         {Cmd::RequiredCooling, "Required &Cooling...",
          "Find the least spot cooling that keeps the current branch within a heat-stress limit", "", {}},
+        {Cmd::HeatStressCalculator, "&Heat Stress Calculator...",
+         "Rate the heat stress of a workplace reading: thermal work limit, WBGT and more", "", {}},
         {Cmd::Cascade, "&Cascade", "Arrange windows so they overlap", "Cascade Windows", {}},
         {Cmd::Tile, "&Tile", "Arrange windows as non-overlapping tiles", "Tile Windows", {}},
         {Cmd::ArrangeIcons, "&Arrange Icons", "Arrange icons at the bottom of the window", "Arrange Icons", {}},
@@ -129,7 +131,8 @@ QList<CMenuLayout> MenuLayout(ViewKind kind)
                                                          Cmd::Columns, Cmd::TableProperties, kSeparator, Cmd::Units,
                                                          Cmd::Toolbar, Cmd::StatusBar}};
     const CMenuLayout tools{"&Tools", {Cmd::Execute, Cmd::SequenceMode, Cmd::WorkerDescription, kSeparator,
-                                       Cmd::RequiredQuantity, Cmd::RequiredCooling}};
+                                       Cmd::RequiredQuantity, Cmd::RequiredCooling, kSeparator,
+                                       Cmd::HeatStressCalculator}};
     const CMenuLayout window{"&Window", {Cmd::Cascade, Cmd::Tile, Cmd::ArrangeIcons, kWindowList}};
     const CMenuLayout help{"&Help", {Cmd::Help, Cmd::HelpIndex, Cmd::UsingHelp, kSeparator, Cmd::About}};
 

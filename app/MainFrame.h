@@ -8,6 +8,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
 
@@ -102,6 +103,7 @@ private:
     int CaptionHeight() const;
     void SaveGeometry() const;
     void RestoreGeometry();
+    void ShowHeatStressCalculator();
     // The help page of the active window.
     QString ActiveHelpTopic() const;
     bool PrintSetup();
@@ -118,4 +120,5 @@ private:
     bool m_lockState[3] = {};
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<CRecoveryCopies> m_recovery;
+    QPointer<QDialog> m_stressCalculator;
 };

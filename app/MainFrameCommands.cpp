@@ -9,6 +9,8 @@
 #include "FileDialogs.h"
 #include "GXGridView.h"
 #include "GXPrintDialogs.h"
+#include "GXModal.h"
+#include "HeatStressCalcDlg.h"
 #include "HelpWindow.h"
 #include "KalvexFrm.h"
 #include "MessageBoxes.h"
@@ -32,7 +34,7 @@ const std::set<int> kShellCommands = {
     Cmd::ViewAirSourceTable, Cmd::ViewHeatSourceTable, Cmd::Cascade, Cmd::Tile, Cmd::ArrangeIcons,
     Cmd::Toolbar,    Cmd::StatusBar,  Cmd::Help,         Cmd::HelpIndex,      Cmd::UsingHelp,
     Cmd::ContextHelp, Cmd::About,     Cmd::NextPane,     Cmd::PreviousPane,   Cmd::SequenceMode,
-    Cmd::WorkerDescription,
+    Cmd::WorkerDescription, Cmd::HeatStressCalculator,
 };
 
 ViewKind SwitchKind(int id)
@@ -131,9 +133,20 @@ bool CMainFrame::RunShellCommand(int id)
     case Cmd::Help:
     case Cmd::ContextHelp: ShowHelp(ActiveHelpTopic(), this); return true;
     case Cmd::HelpIndex: ShowHelp(QStringLiteral("index"), this); return true;
+    case Cmd::HeatStressCalculator: ShowHeatStressCalculator(); return true;
     case Cmd::UsingHelp: ShowHelp(QStringLiteral("using-help"), this); return true;
     default: return false;
     }
+}
+
+void CMainFrame::ShowHeatStressCalculator()
+{
+    // One calculator, kept while the main window lives; it keeps its fields.
+    if (!m_stressCalculator)
+        m_stressCalculator = new CHeatStressCalcDlg(this);
+    m_stressCalculator->show();
+    m_stressCalculator->raise();
+    m_stressCalculator->activateWindow();
 }
 
 void CMainFrame::ArrangeIcons()

@@ -4,10 +4,15 @@
 // whole sequence run, the save and the open, each with its peak memory:
 // the heap high-water mark (bytes allocated and not yet freed) and the
 // process's peak resident size, both as multiples of the raw row values
-// (17 doubles of 8 bytes per result row).
+// (17 doubles of 8 bytes per result row). Also the CSV export of every
+// branch's results, without and with the derived thermal work limit column.
 #include "archive/DocumentFile.h"
 #include "MineDocument.h"
 #include "ProcessMemory.h"
+#include "KalvexDoc.h"
+#include "LongBranch.h"
+#include "ResultTwl.h"
+#include "ResultsCsv.h"
 #include "SimulationRun.h"
 
 #include <benchmark/benchmark.h>
@@ -192,6 +197,42 @@ void BM_LargeOpen(benchmark::State& state, bool thenSave)
 }
 BENCHMARK_CAPTURE(BM_LargeOpen, open, false)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_CAPTURE(BM_LargeOpen, openThenSave, true)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The results of every branch as CSV, as the results table exports them:
+// the default columns, with TWL appended when the argument is 1. The limit
+// is worked out at export time; nothing of it is kept between iterations.
+void BM_LargeCsvExport(benchmark::State& state)
+{
+    const bool withTwl = state.range(0) == 1;
+    auto doc = std::make_unique<CKalvexDoc>();
+    BuildMineDocument(*doc, kBranches);
+    CQuietRunUi ui;
+    ExecuteSequence(*doc, ui);
+    std::vector<ColumnId> columns = CKalvexDoc::DefaultColumns(kResultColumns);
+    if (withTwl)
+        columns.push_back(Col::Twl);
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        bytes = 0;
+        for (int i = 0; i < doc->BranchCount(); ++i) {
+            const CKalvexBranch& branch = doc->BranchAt(i);
+            std::string csv;
+            if (withTwl) {
+                const CResultTwl twl(*doc, branch);
+                csv = BranchResultsCsv(branch, i + 1, columns, [&twl](ColumnId id, int row, std::string& text) {
+                    return twl.CellText(id, row, text);
+                });
+            } else {
+                csv = BranchResultsCsv(branch, i + 1, columns);
+            }
+            bytes += csv.size();
+            benchmark::DoNotOptimize(csv.data());
+        }
+    }
+    state.counters["rows"] = static_cast<double>(RowCount(*doc));
+    state.counters["csvMB"] = static_cast<double>(bytes) / 1e6;
+}
+BENCHMARK(BM_LargeCsvExport)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

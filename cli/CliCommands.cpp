@@ -219,6 +219,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return SolveCommand(rest, out, err);
     if (command == "plot")
         return PlotCommand(rest, out, err);
+    if (command == "stress")
+        return StressCommand(rest, out, err);
     if (!command.empty() && command[0] == '-')
         return UsageError("", "unknown option '" + command + "'", err);
     return UsageError("", "unknown command '" + command + "'", err);

@@ -22,6 +22,8 @@ int ConvertCommand(const std::vector<std::string>& args, std::ostream& out, std:
 int InfoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int SolveCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int StressCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+std::string StressHelp();
 
 struct CCliArgs;
 class CKalvexDoc;

@@ -1,6 +1,7 @@
 #include "CliHelp.h"
 
 #include "PlotCommand.h"
+#include "CliCommands.h"
 
 namespace {
 
@@ -14,13 +15,13 @@ std::string SolveHelp()
 {
     return std::string(
                "Usage: dorvan-cli solve FILE --branch N (--quantity | --cooling AT_M)\n"
-               "                        [--criterion mst|wbgt|et|dry|wet] [--limit X]\n"
+               "                        [--criterion mst|wbgt|et|dry|wet|twl] [--limit X]\n"
                "                        [--outlet] [--range WEAKEST,STRONGEST] [--json OUT]\n"
                "                        [--quiet]\n"
                "\n"
                "Finds what branch N of the document FILE needs so that a criterion stays\n"
-               "at or below a limit, by running the branch again and again on a copy;\n"
-               "FILE itself is never changed.\n"
+               "at or below a limit (at or above it for twl), by running the branch again\n"
+               "and again on a copy; FILE itself is never changed.\n"
                "  --quantity  the smallest intake quantity, 0.10 to 10,000.00 m\u00B3/s. A\n"
                "              branch fed by others in sequence mode has its additional air\n"
                "              (0.00 to 100.00 m\u00B3/s) varied instead, with that air's\n"
@@ -28,18 +29,20 @@ std::string SolveHelp()
                "  --cooling AT_M  the weakest cooling (negative sensible heat, kW) of a spot\n"
                "              source AT_M metres from the intake that keeps the limit at\n"
                "              every result row downstream of it.\n"
-               "The answer has two decimals. Printed with it are the criterion's highest\n"
-               "value at the answer, where along the branch it first reaches it, and how\n"
-               "many marches the answer took.\n"
+               "The answer has two decimals. Printed with it are the criterion's worst\n"
+               "value at the answer (the highest temperature, the lowest thermal work\n"
+               "limit), where along the branch it first reaches it, and how many marches\n"
+               "the answer took.\n"
                "\n"
                "Options:\n"
                "  --branch N        the branch number: its row number in the branch table\n"
                "                    (1 is the first branch), not its id\n"
                "  --criterion C     mst: mean skin temperature (the default), wbgt: WBGT,\n"
-               "                    et: effective temperature, dry: dry bulb, wet: wet bulb\n"
-               "  --limit X         the limit in \u00B0C; by default the document's skin\n"
-               "                    temperature limit for mst, 28.0 for wbgt, et and wet,\n"
-               "                    and 37.0 for dry\n"
+               "                    et: effective temperature, dry: dry bulb, wet: wet bulb,\n"
+               "                    twl: thermal work limit (W/m\u00B2, kept at or above)\n"
+               "  --limit X         the limit in \u00B0C (W/m\u00B2 for twl); by default the\n"
+               "                    document's skin temperature limit for mst, 28.0 for\n"
+               "                    wbgt, et and wet, 37.0 for dry and 140 for twl\n"
                "  --outlet          check the outlet only, not every result row\n"
                "  --range W,S       the cooling searched, kW, from the weakest W to the\n"
                "                    strongest S (default 0,-2000; S at least -10000)\n"
@@ -70,6 +73,7 @@ std::string GeneralHelp()
                "  run FILE [OPTIONS]  execute the simulation as the Execute command does\n"
                "  solve FILE OPTIONS  the air quantity or cooling a branch needs\n"
                "  plot FILE OPTIONS   draw the graph of a branch as SVG, PNG or PDF\n"
+               "  stress OPTIONS      the heat stress of a workplace reading\n"
                "  help [COMMAND]      show this help or the help of a command\n"
                "\n"
                "'dorvan-cli COMMAND --help' shows the arguments of a command;\n"
@@ -142,6 +146,8 @@ std::string CommandHelp(const std::string& command)
         return SolveHelp();
     } else if (command == "plot") {
         text = PlotHelp();
+    } else if (command == "stress") {
+        text = StressHelp();
     } else {
         return {};
     }
@@ -150,7 +156,7 @@ std::string CommandHelp(const std::string& command)
 
 const std::vector<std::string>& CommandNames()
 {
-    static const std::vector<std::string> names{"new", "convert", "info", "run", "solve", "plot"};
+    static const std::vector<std::string> names{"new", "convert", "info", "run", "solve", "plot", "stress"};
     return names;
 }
 

@@ -2,6 +2,7 @@
 
 #include "KalvexDoc.h"
 #include "NumberText.h"
+#include "ResultTwl.h"
 #include "ResultsCsv.h"
 
 #include <cmath>
@@ -86,6 +87,7 @@ std::string ResultsJson(const CKalvexDoc& doc, const std::vector<int>& branchInd
                 ", \"wetBulb\": " + JsonNumber(branch.outletWetBulb) +
                 ", \"pressure\": " + JsonNumber(branch.outletPressure) +
                 ", \"massFlow\": " + JsonNumber(branch.outletMassFlow) + "},\n      \"rows\": [";
+        const CResultTwl twl(doc, branch);
         std::string messages;
         bool firstRow = true;
         for (const CResultInterval& row : branch.ResultList()) {
@@ -102,7 +104,11 @@ std::string ResultsJson(const CKalvexDoc& doc, const std::vector<int>& branchInd
                 firstField = false;
                 json += std::string("\"") + name + "\": " + JsonNumber(value);
             }
-            json += std::string(", \"condensing\": ") + (row.condensing ? "true" : "false") + "}";
+            json += std::string(", \"condensing\": ") + (row.condensing ? "true" : "false");
+            const TwlResult limit = twl.At(row);
+            json += ", \"thermalWorkLimit\": " + JsonNumber(limit.value, 0) +
+                    ", \"twlInRange\": " + (limit.inRange ? "true" : "false") +
+                    ", \"twlZone\": \"" + ZoneName(limit.zone) + "\"}";
         }
         json += firstRow ? "]" : "\n      ]";
         json += ",\n      \"messages\": [" + messages + (messages.empty() ? "]" : "\n      ]");
@@ -114,12 +120,17 @@ std::string ResultsJson(const CKalvexDoc& doc, const std::vector<int>& branchInd
 
 std::string ResultsCsv(const CKalvexDoc& doc, const std::vector<int>& branchIndexes)
 {
-    const std::vector<ColumnId> columns = CKalvexDoc::DefaultColumns(kResultColumns);
+    // Every stored column, then the thermal work limit.
+    std::vector<ColumnId> columns = CKalvexDoc::DefaultColumns(kResultColumns);
+    columns.push_back(Col::Twl);
     std::string csv;
     for (std::size_t b = 0; b < branchIndexes.size(); ++b) {
         if (b > 0)
             csv += "\n";
-        csv += BranchResultsCsv(doc.BranchAt(branchIndexes[b]), branchIndexes[b] + 1, columns);
+        const CKalvexBranch& branch = doc.BranchAt(branchIndexes[b]);
+        const CResultTwl twl(doc, branch);
+        csv += BranchResultsCsv(branch, branchIndexes[b] + 1, columns,
+                                [&twl](ColumnId id, int row, std::string& text) { return twl.CellText(id, row, text); });
     }
     return csv;
 }

@@ -9,12 +9,13 @@ class CKalvexDoc;
 
 // JSON: the document's sequence mode and, per branch, its number, id and
 // name, the outlet values, the numeric rows (fields named as the members of
-// a result row) and the message rows. branchIndexes: positions from 0.
+// a result row, then the thermal work limit with its zone) and the message
+// rows. branchIndexes: positions from 0.
 std::string ResultsJson(const CKalvexDoc& doc, const std::vector<int>& branchIndexes);
 
 // CSV: one table per branch, headed by a line naming the branch, then the
-// results table's column titles with their units and one line per result
-// row as the table shows it; message rows carry their text in the second
+// results table's stored columns and "TWL" with their units and one line
+// per result row as the table shows it; message rows carry their text in the second
 // field. Tables are separated by an empty line.
 std::string ResultsCsv(const CKalvexDoc& doc, const std::vector<int>& branchIndexes);
 

@@ -50,8 +50,9 @@ std::string AnswerText(const CKalvexDoc& doc, const CRequirementQuery& query, bo
     const CKalvexBranch& branch = doc.BranchAt(query.branchIndex);
     const std::string unit = Unit(answer.field);
     std::string text = "Branch " + std::to_string(query.branchIndex + 1) + " - " + branch.name + "\n";
-    text += std::string("Criterion: ") + CriterionPlainName(query.criterion) + " at most " +
-            FormatFixed(query.limit, 2) + " \u00B0C " + (query.outletOnly ? "at the outlet" : "along the branch");
+    const bool floor = CriterionIsFloor(query.criterion);
+    text += std::string("Criterion: ") + CriterionPlainName(query.criterion) + (floor ? " at least " : " at most ") +
+            CriterionAmount(query.criterion, query.limit) + " " + (query.outletOnly ? "at the outlet" : "along the branch");
     if (cooling)
         text += " downstream of a spot source at " + FormatFixed(query.coolerLocation, 0) + " m";
     text += "\n";
@@ -62,7 +63,8 @@ std::string AnswerText(const CKalvexDoc& doc, const CRequirementQuery& query, bo
         text += "Not reachable within " + FormatGrouped(answer.rangeFrom, 2) + " \u2026 " + FormatGrouped(answer.rangeTo, 2) + " " +
                 unit + "\n";
     }
-    text += "Peak: " + FormatFixed(answer.peakValue, 2) + " \u00B0C at " + FormatFixed(answer.peakDistance, 0) + " m";
+    text += std::string(floor ? "Lowest: " : "Peak: ") + CriterionAmount(query.criterion, answer.peakValue) + " at " +
+            FormatFixed(answer.peakDistance, 0) + " m";
     if (answer.status != SolveStatus::Found)
         text += " (at " + FormatFixed(answer.value, 2) + " " + unit + ")";
     text += "\nMarches: " + std::to_string(answer.marches) + "\n";
@@ -127,12 +129,12 @@ std::string ReadQuery(const CCliArgs& parsed, const CKalvexDoc& doc, CRequiremen
 
     if (const std::string* name = parsed.Value("--criterion")) {
         if (!CriterionFromCliName(*name, query.criterion))
-            return "--criterion " + *name + ": expects mst, wbgt, et, dry or wet";
+            return "--criterion " + *name + ": expects mst, wbgt, et, dry, wet or twl";
     }
     query.limit = DefaultCriterionLimit(doc, query.criterion);
     if (const std::string* limit = parsed.Value("--limit")) {
         if (!ParseNumber(*limit, query.limit))
-            return "--limit " + *limit + ": expects a temperature in \u00B0C";
+            return "--limit " + *limit + ": expects a number in " + CriterionUnit(query.criterion);
     }
     query.outletOnly = parsed.Has("--outlet");
     return {};

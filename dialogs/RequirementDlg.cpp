@@ -29,8 +29,10 @@ QString PeakText(const CRequirementQuery& query, const CRequirementAnswer& answe
     QString name = QString::fromUtf8(CriterionPlainName(query.criterion));
     if (name.front().isLower())
         name.front() = name.front().toUpper();
-    return QStringLiteral("%1 peaks at %2 °C at %3 m.")
-        .arg(name, Fixed(answer.peakValue, 2), Fixed(answer.peakDistance, 0));
+    const bool floor = CriterionIsFloor(query.criterion);
+    return QStringLiteral("%1 %2 %3 at %4 m.")
+        .arg(name, floor ? QStringLiteral("falls to") : QStringLiteral("peaks at"),
+             Text(CriterionAmount(query.criterion, answer.peakValue)), Fixed(answer.peakDistance, 0));
 }
 
 QString MarchesText(int marches)
@@ -69,7 +71,9 @@ CRequirementDlg::CRequirementDlg(RequirementKind kind, const CKalvexDoc& doc, in
     criterionLabel->setBuddy(m_criterion);
     grid->addWidget(criterionLabel, 1, 0);
     grid->addWidget(m_criterion, 1, 1, 1, 2);
-    m_limit = AddFieldRow(grid, 2, QStringLiteral("&Limit:"), QStringLiteral("°C"));
+    m_limit = AddFieldRow(grid, 2, QStringLiteral("&Limit:"), QString());
+    m_limitUnit = new QLabel(fields);
+    grid->addWidget(m_limitUnit, 2, 2);
     if (cooling) {
         m_location = AddFieldRow(grid, 3, QStringLiteral("Cooler l&ocation:"),
                                  QStringLiteral("(0 to %1 m)").arg(m_branchLength - 1));
@@ -122,7 +126,8 @@ CRequirementDlg::CRequirementDlg(RequirementKind kind, const CKalvexDoc& doc, in
 void CRequirementDlg::CriterionChanged()
 {
     m_query.criterion = static_cast<SolveCriterion>(m_criterion->currentData().toInt());
-    SetFieldString(m_limit, FieldText(DefaultCriterionLimit(m_doc, m_query.criterion), LimitRule()));
+    SetFieldString(m_limit, FieldText(DefaultCriterionLimit(m_doc, m_query.criterion), LimitRule(m_query.criterion)));
+    m_limitUnit->setText(QString::fromUtf8(CriterionUnit(m_query.criterion)));
     ClearAnswer();
 }
 
@@ -140,7 +145,7 @@ bool CRequirementDlg::ReadFields()
         FieldRule rule;
         double* into;
     };
-    std::vector<Read> reads{{m_limit, LimitRule(), &m_query.limit}};
+    std::vector<Read> reads{{m_limit, LimitRule(m_query.criterion), &m_query.limit}};
     double location = 0.0, strongest = 0.0;
     if (m_kind == RequirementKind::Cooling) {
         reads.push_back({m_location, LocationRule(m_branchLength), &location});

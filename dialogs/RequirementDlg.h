@@ -44,7 +44,12 @@ public:
 
     // The rules of the fields: limit in °C, location on the branch, the
     // strongest cooling searched.
-    static FieldRule LimitRule() { return RealField(-50, 100, 2); }
+    // °C for the temperatures; whole W/m² within the model's bounds for the
+    // thermal work limit.
+    static FieldRule LimitRule(SolveCriterion criterion)
+    {
+        return CriterionIsFloor(criterion) ? RealField(60, 380, 0) : RealField(-50, 100, 2);
+    }
     static FieldRule LocationRule(long long branchLength) { return IntegerField(0, static_cast<double>(branchLength - 1)); }
     static FieldRule StrongestRule() { return RealField(-10000, -0.01, 2); }
 
@@ -61,6 +66,7 @@ private:
     std::optional<CRequirementAnswer> m_answer;
     QComboBox* m_criterion = nullptr;
     QLineEdit* m_limit = nullptr;
+    QLabel* m_limitUnit = nullptr;
     QRadioButton* m_along = nullptr;
     QRadioButton* m_outlet = nullptr;
     QLineEdit* m_location = nullptr;

@@ -23,8 +23,6 @@ constexpr double kQuantityFloor = 0.1;  // m³/s, where the coarse scan starts i
 constexpr double kCoolingFloor = 1.0;   // kW
 constexpr double kMaxCooling = -10000.0;
 
-std::string Degrees(double value) { return FormatFixed(value, 2) + " \u00B0C"; }
-
 bool IsFed(const CKalvexDoc& doc, int index)
 {
     if (!doc.sequenceMode || index == 0)
@@ -116,13 +114,14 @@ CTrialOutcome Search(CBranchTrial& trial, const CSearchRange& range, const std::
 
 std::string PeakText(const CRequirementQuery& query, const CRequirementAnswer& answer)
 {
-    return std::string("the ") + CriterionPlainName(query.criterion) + (query.outletOnly ? " at the outlet is " : " peaks at ") +
-           Degrees(answer.peakValue) + " at " + FormatGrouped(answer.peakDistance, 0) + " m";
+    const char* reaches = CriterionIsFloor(query.criterion) ? " falls to " : " peaks at ";
+    return std::string("the ") + CriterionPlainName(query.criterion) + (query.outletOnly ? " at the outlet is " : reaches) +
+           CriterionAmount(query.criterion, answer.peakValue) + " at " + FormatGrouped(answer.peakDistance, 0) + " m";
 }
 
 std::string Tail(const CRequirementQuery& query, const CRequirementAnswer& answer)
 {
-    return " (limit " + Degrees(query.limit) + ", " + std::to_string(answer.marches) +
+    return " (limit " + CriterionAmount(query.criterion, query.limit) + ", " + std::to_string(answer.marches) +
            (answer.marches == 1 ? " march)." : " marches).");
 }
 
@@ -226,6 +225,7 @@ CHeatSource MakeCoolerSource(const CRequirementQuery& query, const CRequirementA
     source.sensibleHeat() = RoundDecimals(answer.value, 2) + 0.0;
     source.latentHeat() = 0.0;
     source.description =
-        std::string("Cooler: ") + CriterionPlainName(query.criterion) + " \u2264 " + Degrees(query.limit);
+        std::string("Cooler: ") + CriterionPlainName(query.criterion) + " " + CriterionRelation(query.criterion) + " " +
+        CriterionAmount(query.criterion, query.limit);
     return source;
 }

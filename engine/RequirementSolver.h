@@ -20,26 +20,36 @@
 
 class CKalvexDoc;
 
-// What must stay at or below the limit; every criterion in °C, taken from
-// the result rows as the results table shows them. A run that trips the
-// dry-bulb guard or stops before the outlet never keeps a limit.
-enum class SolveCriterion { MeanSkinTemp, Wbgt, EffectiveTemp, DryBulb, WetBulb };
+// What must keep the limit; every criterion taken from the result rows as
+// the results table shows them. The temperatures (°C) must stay at or below
+// it; the thermal work limit (W/m²) must stay at or above it. A run that
+// trips the dry-bulb guard or stops before the outlet never keeps a limit.
+enum class SolveCriterion { MeanSkinTemp, Wbgt, EffectiveTemp, DryBulb, WetBulb, ThermalWorkLimit };
 inline constexpr SolveCriterion kSolveCriteria[] = {SolveCriterion::MeanSkinTemp, SolveCriterion::Wbgt,
                                                     SolveCriterion::EffectiveTemp, SolveCriterion::DryBulb,
-                                                    SolveCriterion::WetBulb};
+                                                    SolveCriterion::WetBulb, SolveCriterion::ThermalWorkLimit};
 
-// "mst", "wbgt", "et", "dry", "wet".
+// "mst", "wbgt", "et", "dry", "wet", "twl".
 const char* CriterionCliName(SolveCriterion criterion);
 // "Mean skin temperature (°C)", "WBGT (°C)", "Effective temperature (°C)",
-// "Dry bulb (°C)", "Wet bulb (°C)".
+// "Dry bulb (°C)", "Wet bulb (°C)", "Thermal work limit (W/m²)".
 const char* CriterionDisplayName(SolveCriterion criterion);
+// True when the limit is a least value (the thermal work limit).
+bool CriterionIsFloor(SolveCriterion criterion);
+// "°C", or "W/m²" for the thermal work limit.
+const char* CriterionUnit(SolveCriterion criterion);
+// A value or limit of the criterion with its unit: "36.00 °C", "140 W/m²".
+std::string CriterionAmount(SolveCriterion criterion, double value);
+// "≤", or "≥" for a least value.
+const char* CriterionRelation(SolveCriterion criterion);
 // The name in running text: "mean skin temperature", "WBGT", ...
 const char* CriterionPlainName(SolveCriterion criterion);
 // From a CLI name; false (criterion unchanged) for any other text.
 bool CriterionFromCliName(const std::string& name, SolveCriterion& criterion);
 // The limit a criterion starts with, °C: the document's skin temperature
 // limit for the mean skin temperature, 28.0 for WBGT, 28.0 for the effective
-// temperature, 37.0 for the dry bulb and 28.0 for the wet bulb.
+// temperature, 37.0 for the dry bulb, 28.0 for the wet bulb and 140 W/m² for
+// the thermal work limit.
 double DefaultCriterionLimit(const CKalvexDoc& doc, SolveCriterion criterion);
 
 // The searched ranges, in the units and decimals of their columns.
@@ -87,8 +97,9 @@ struct CRequirementAnswer {
     int decimals = 2;
     double rangeFrom = 0.0;  // the range searched, in search order
     double rangeTo = 0.0;
-    // The criterion's highest value over the rows checked at value (°C) and
-    // the distance along the branch (m) where it first reaches it. Meaningful
+    // The criterion's worst value over the rows checked at value (the
+    // highest temperature, the lowest thermal work limit) and the distance
+    // along the branch (m) where it first reaches it. Meaningful
     // for Found and NotReachable (when the march at value could run at all).
     double peakValue = 0.0;
     double peakDistance = 0.0;
@@ -111,5 +122,5 @@ CRequirementAnswer SolveRequiredCooling(const CKalvexDoc& doc, const CRequiremen
 // The spot source a cooling answer stands for: kind Spot, the query's
 // location in whole metres, the answer's sensible heat, latent heat 0, and
 // the description "Cooler: <criterion> ≤ <limit> °C" (e.g. "Cooler: WBGT
-// ≤ 28.00 °C").
+// ≤ 28.00 °C", "Cooler: thermal work limit ≥ 140 W/m²").
 CHeatSource MakeCoolerSource(const CRequirementQuery& query, const CRequirementAnswer& answer);

@@ -6,6 +6,7 @@
 #include "IntervalData.h"
 #include "KalvexDoc.h"
 #include "March.h"
+#include "ResultTwl.h"
 #include "RunUi.h"
 
 #include <vector>
@@ -59,18 +60,29 @@ CTrialOutcome CBranchTrial::Run()
     outcome.complete = static_cast<int>(rows.size()) == plan.outputCount + 1 && ui.guardMessages == 0;
     if (rows.empty())
         return outcome;
+    // The thermal work limit is worked out from the rows and the run's
+    // outlet, as the results table does.
+    const bool floor = CriterionIsFloor(check.criterion);
+    std::unique_ptr<CResultTwl> twl;
+    if (check.criterion == SolveCriterion::ThermalWorkLimit) {
+        b.outletDryBulb = calc.dryBulb;
+        b.outletWetBulb = calc.wetBulb;
+        b.outletPressure = calc.pressure;
+        b.outletMassFlow = calc.massFlow;
+        twl = std::make_unique<CResultTwl>(doc, b);
+    }
     bool any = false;
     const std::size_t first = check.outletOnly ? rows.size() - 1 : 0;
     for (std::size_t i = first; i < rows.size(); ++i) {
         if (!(rows[i].distance > check.checkedBeyond))
             continue;
-        const double value = CriterionValue(rows[i], check.criterion);
-        if (!any || value > outcome.peak) {
+        const double value = twl ? twl->At(rows[i]).value : CriterionValue(rows[i], check.criterion);
+        if (!any || (floor ? value < outcome.peak : value > outcome.peak)) {
             outcome.peak = value;
             outcome.peakDistance = rows[i].distance;
             any = true;
         }
     }
-    outcome.keeps = outcome.complete && any && outcome.peak <= check.limit;
+    outcome.keeps = outcome.complete && any && (floor ? outcome.peak >= check.limit : outcome.peak <= check.limit);
     return outcome;
 }

@@ -13,8 +13,8 @@ double CriterionValue(const CResultInterval& row, SolveCriterion criterion);
 
 struct CTrialOutcome {
     bool complete = false;  // the march reached the outlet without tripping the dry-bulb guard
-    bool keeps = false;     // complete, and no checked row above the limit
-    double peak = 0.0;      // highest value over the checked rows
+    bool keeps = false;     // complete, and no checked row beyond the limit
+    double peak = 0.0;      // worst value over the checked rows (the lowest for a floor)
     double peakDistance = 0.0;
 };
 

@@ -22,6 +22,10 @@ QVariant CGXGridModel::data(const QModelIndex& index, int role) const
         return m_grid->GetValueRowCol(index.row() + 1, index.column() + 1);
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(m_grid->LookupStyle(index.row() + 1, index.column() + 1).Alignment());
+    if (role == Qt::ToolTipRole) {
+        const QString tip = m_grid->LookupStyle(index.row() + 1, index.column() + 1).toolTip;
+        return tip.isEmpty() ? QVariant() : QVariant(tip);
+    }
     return {};
 }
 

@@ -18,6 +18,7 @@ struct CGXStyle {
     QColor textColour;                              // invalid: the grid's text colour
     QColor interiorColour;                          // invalid: the grid's background colour
     bool editable = true;                           // false: a static (read-only) cell
+    QString toolTip;                                // shown when the pointer rests on the cell
 
     CGXStyle& SetValue(const QString& text) { value = text; return *this; }
     CGXStyle& SetHorizontalAlignment(Qt::Alignment a) { horizontal = a; return *this; }
@@ -27,6 +28,7 @@ struct CGXStyle {
     CGXStyle& SetTextColour(const QColor& c) { textColour = c; return *this; }
     CGXStyle& SetInteriorColour(const QColor& c) { interiorColour = c; return *this; }
     CGXStyle& SetEditable(bool on) { editable = on; return *this; }
+    CGXStyle& SetToolTip(const QString& text) { toolTip = text; return *this; }
 
     Qt::Alignment Alignment() const { return horizontal | vertical; }
 };

@@ -66,6 +66,7 @@ QStringList HelpTopics()
             QStringLiteral("air-sources"),
             QStringLiteral("worker"),
             QStringLiteral("design-answers"),
+            QStringLiteral("heat-stress"),
             QStringLiteral("select-branch"),
             QStringLiteral("data-errors"),
             QStringLiteral("columns"),

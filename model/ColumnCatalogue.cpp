@@ -9,6 +9,7 @@ namespace {
 const std::string kCelsius = std::string("(\u00B0") + "C)";
 const std::string kHtcUnit = std::string("(W/m\u00B2\u00B0") + "C)";
 const std::string kDensityUnit = "(kg/m\u00B3)";
+const std::string kWattPerSquareMetre = "(W/m\u00B2)";
 
 // The columns that are not inputs; an input's title and unit are those of
 // the input catalogue.
@@ -45,6 +46,7 @@ const CatalogueEntry kCatalogue[] = {
     {Col::StrataLatent, "Strata QL", &kKiloWatt},
     {Col::StrataSensible, "Strata QS", &kKiloWatt},
     {Col::Htc, "HTC", &kHtcUnit},
+    {Col::Twl, "TWL", &kWattPerSquareMetre},
     {Col::AirSourceRow, "Branch", nullptr},
     {Col::AirSourceName, "Name", nullptr},
     {Col::SourceBranches, "Source Branches", nullptr},

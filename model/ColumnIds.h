@@ -51,6 +51,8 @@ inline constexpr ColumnId Wbgt = 114;
 inline constexpr ColumnId StrataLatent = 115;
 inline constexpr ColumnId StrataSensible = 116;
 inline constexpr ColumnId Htc = 117;
+// Worked out from a row when shown, never stored with it.
+inline constexpr ColumnId Twl = 118;
 
 // Heat source lists of the heat sources dialog.
 inline constexpr ColumnId HeatRow = 200;
@@ -92,7 +94,10 @@ struct ColumnRange {
 };
 
 inline constexpr ColumnRange kBranchColumns{Col::BranchRow, Col::Description};
+// The values a result row stores; a new document shows them all.
 inline constexpr ColumnRange kResultColumns{Col::ResultRow, Col::Htc};
+// What the results table can show: the stored values and the derived ones.
+inline constexpr ColumnRange kResultTableColumns{Col::ResultRow, Col::Twl};
 inline constexpr ColumnRange kHeatListColumns{Col::HeatRow, Col::HeatDescription};
 inline constexpr ColumnRange kAirSourceColumns{Col::AirSourceRow, Col::AddedWetBulb};
 inline constexpr ColumnRange kHeatSourceColumns{Col::HeatTotalRow, Col::OtherLatentTotal};

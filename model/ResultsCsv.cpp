@@ -30,7 +30,8 @@ std::string CsvField(const std::string& text)
     return out;
 }
 
-std::string BranchResultsCsv(const CKalvexBranch& branch, int number, const std::vector<ColumnId>& columns)
+std::string BranchResultsCsv(const CKalvexBranch& branch, int number, const std::vector<ColumnId>& columns,
+                             const ResultCellText& cellText)
 {
     std::string csv = "Branch,";
     csv += std::to_string(number);
@@ -52,7 +53,10 @@ std::string BranchResultsCsv(const CKalvexBranch& branch, int number, const std:
         }
         for (std::size_t c = 1; c < columns.size(); ++c) {
             std::string text;
-            branch.GetResultText(columns[c], text, r);
+            if (cellText)
+                cellText(columns[c], r, text);
+            else
+                branch.GetResultText(columns[c], text, r);
             csv += ',';
             csv += CsvField(text);
         }

@@ -71,6 +71,8 @@ enum Id : int {
     // Design answers for the current branch.
     RequiredQuantity = 32831,
     RequiredCooling = 32832,
+    // The heat stress of a workplace reading, beside the documents.
+    HeatStressCalculator = 32833,
 };
 }  // namespace Cmd
 

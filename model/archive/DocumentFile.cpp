@@ -89,7 +89,7 @@ constexpr bool FitsSeenFlags(ColumnRange range)
 {
     return static_cast<std::size_t>(range.last - range.header) < kMaxTableColumns;
 }
-static_assert(FitsSeenFlags(kBranchColumns) && FitsSeenFlags(kResultColumns) &&
+static_assert(FitsSeenFlags(kBranchColumns) && FitsSeenFlags(kResultTableColumns) &&
               FitsSeenFlags(kAirSourceColumns) && FitsSeenFlags(kHeatSourceColumns));
 
 // A column list the table views can show: the header id first, then ids of
@@ -149,16 +149,23 @@ bool ReadDocument(CArchiveReader& in, CKalvexDoc& doc)
     }
 
     bool layoutsReset = false;
-    const std::array<std::pair<std::vector<ColumnId>*, ColumnRange>, 4> columnLists = {{
-        {&doc.branchColumns, kBranchColumns},
-        {&doc.resultColumns, kResultColumns},
-        {&doc.airSourceColumns, kAirSourceColumns},
-        {&doc.heatSourceColumns, kHeatSourceColumns},
+    // A list that cannot be shown falls back to a new document's list; the
+    // results table can show more columns than that list holds.
+    struct ColumnListSlot {
+        std::vector<ColumnId>* list;
+        ColumnRange usable;
+        ColumnRange defaults;
+    };
+    const std::array<ColumnListSlot, 4> columnLists = {{
+        {&doc.branchColumns, kBranchColumns, kBranchColumns},
+        {&doc.resultColumns, kResultTableColumns, kResultColumns},
+        {&doc.airSourceColumns, kAirSourceColumns, kAirSourceColumns},
+        {&doc.heatSourceColumns, kHeatSourceColumns, kHeatSourceColumns},
     }};
-    for (const auto& [list, range] : columnLists) {
+    for (const auto& [list, range, defaults] : columnLists) {
         *list = in.ReadWordList();
         if (!UsableColumns(*list, range)) {
-            *list = CKalvexDoc::DefaultColumns(range);
+            *list = CKalvexDoc::DefaultColumns(defaults);
             layoutsReset = true;
         }
     }

@@ -2,11 +2,13 @@
 // colours, the branch shown, and the Data Errors dialog.
 #include "Session.h"
 
+#include "ColumnChoice.h"
 #include "ColumnIds.h"
 #include "DataErrorsDlg.h"
 #include "KalvexDoc.h"
 #include "KalvexFrm.h"
 #include "ResultTableView.h"
+#include "ResultTwl.h"
 #include "RunUi.h"
 #include "SelectBranchDlg.h"
 
@@ -24,6 +26,13 @@ int FirstMessageRow(const CKalvexBranch& branch)
         if (branch.ResultAt(i).isMessage)
             return i + 1;
     return 0;
+}
+
+// The lines of an exported file.
+QStringList FileLines(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split('\n') : QStringList();
 }
 
 }  // namespace
@@ -167,9 +176,8 @@ TEST_F(ResultsTable, ExportWritesTheShownColumnsAsCsv)
     QFile::remove(path);
     Expect(File(path));
     ASSERT_TRUE(Command(Cmd::Export));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
+    const QStringList lines = FileLines(path);
+    ASSERT_GT(lines.size(), 2);
     EXPECT_EQ(lines[0], "Branch,1,\"Drift, east\"");
     EXPECT_EQ(lines[1], QString::fromUtf8("Row,Distance (m),MST (\u00B0C)"));
     EXPECT_EQ(lines[2], "1,0," + Results()->GetValueRowCol(1, 2));
@@ -178,4 +186,41 @@ TEST_F(ResultsTable, ExportWritesTheShownColumnsAsCsv)
 
     Expect(Button(QDialog::Rejected));
     EXPECT_FALSE(Command(Cmd::Export));
+}
+
+TEST_F(ResultsTable, ThermalWorkLimitColumnIsOfferedColouredByZoneAndExported)
+{
+    Command(Cmd::AddBranch);
+    Command(Cmd::Execute);
+    Command(Cmd::ViewResultsTable);
+    // Offered by the Columns dialog, not shown by a new document.
+    const CColumnChoice offer = CColumnChoice::ForList(Doc().resultColumns, kResultTableColumns);
+    EXPECT_EQ(offer.Available(), std::vector<ColumnId>{Col::Twl});
+
+    Doc().resultColumns = {Col::ResultRow, Col::Distance, Col::Twl};
+    Results()->SetColCount(2);
+    const CKalvexBranch& branch = Doc().BranchAt(0);
+    const CResultTwl twl(Doc(), branch);
+    const TwlResult first = twl.At(branch.ResultAt(0));
+    EXPECT_EQ(Results()->GetValueRowCol(0, 2), QString::fromUtf8("TWL\n(W/m\u00B2)"));
+    EXPECT_EQ(Results()->GetValueRowCol(1, 2).toStdString(), CResultTwl::Text(first));
+    const CGXStyle style = Results()->LookupStyle(1, 2);
+    EXPECT_EQ(style.interiorColour, CResultTableView::ZoneColour(first.zone));
+    EXPECT_EQ(style.toolTip, QString::fromUtf8(ZoneName(first.zone)) + " zone");
+    EXPECT_FALSE(Results()->LookupStyle(1, 1).interiorColour.isValid());
+    const int message = FirstMessageRow(branch);
+    EXPECT_TRUE(Results()->LookupStyle(message, 2).toolTip.isEmpty());
+
+    // Hot, humid air in still conditions is a Withdrawal zone, in red.
+    Doc().BranchAt(0).ResultAt(1).wetBulb = 33.0;
+    EXPECT_EQ(Results()->LookupStyle(2, 2).interiorColour, CResultTableView::ZoneColour(TwlZone::Withdrawal));
+
+    const QString path = TempPath("twl.csv");
+    QFile::remove(path);
+    Expect(File(path));
+    ASSERT_TRUE(Command(Cmd::Export));
+    const QStringList lines = FileLines(path);
+    ASSERT_GT(lines.size(), 2);
+    EXPECT_EQ(lines[1], QString::fromUtf8("Row,Distance (m),TWL (W/m\u00B2)"));
+    EXPECT_EQ(lines[2], "1,0," + Results()->GetValueRowCol(1, 2));
 }

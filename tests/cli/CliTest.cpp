@@ -292,7 +292,8 @@ TEST_F(CliCommands, RunWritesJsonAndCsv)
     EXPECT_EQ(Count(jsonText, "{\"distance\": "), numeric);
     // Row fields once per numeric row; dry bulb also in each outlet.
     for (const char* field : {"\"wetBulb\": ", "\"heatTransferCoeff\": ", "\"strataSensible\": ",
-                              "\"meanSkinTemp\": ", "\"condensing\": "})
+                              "\"meanSkinTemp\": ", "\"condensing\": ", "\"thermalWorkLimit\": ",
+                              "\"twlZone\": ", "\"twlInRange\": "})
         EXPECT_EQ(Count(jsonText, field), numeric + (std::string(field) == "\"wetBulb\": " ? 5 : 0)) << field;
     EXPECT_EQ(Count(jsonText, "\"dryBulb\": "), numeric + 5);
     EXPECT_EQ(Count(jsonText, "\"outlet\": {\"dryBulb\": "), 5);
@@ -304,7 +305,7 @@ TEST_F(CliCommands, RunWritesJsonAndCsv)
     const std::vector<std::uint8_t> csvBytes = Bytes(csv);
     const std::string csvText(csvBytes.begin(), csvBytes.end());
     EXPECT_EQ(Count(csvText, "Row,Distance (m),Dry Bulb (\u00B0C),Wet Bulb (\u00B0C),Pressure (kPa),"), 5);
-    EXPECT_NE(csvText.find(",HTC (W/m\u00B2\u00B0C)\n"), std::string::npos);
+    EXPECT_NE(csvText.find(",HTC (W/m\u00B2\u00B0C),TWL (W/m\u00B2)\n"), std::string::npos);
     EXPECT_EQ(csvText.rfind("Branch,1,Intake shaft\n", 0), 0u);
     EXPECT_NE(csvText.find("\n\nBranch,5,Return raise\n"), std::string::npos);
     EXPECT_EQ(Count(csvText, "\n"), numeric + messages + 5 * 2 + 4);

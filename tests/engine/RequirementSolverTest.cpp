@@ -74,11 +74,17 @@ TEST(RequiredQuantity, AgreesWithABruteForceScanOnAMadeHeading)
     for (SolveCriterion criterion : kSolveCriteria) {
         CKalvexDoc doc;
         BuildHotHeading(doc);
-        const CRequirementQuery q = Query(criterion, criterion == SolveCriterion::MeanSkinTemp ? 35.0 : 30.0);
+        const double limit = criterion == SolveCriterion::MeanSkinTemp       ? 35.0
+                             : criterion == SolveCriterion::ThermalWorkLimit ? 220.0
+                                                                            : 30.0;
+        const CRequirementQuery q = Query(criterion, limit);
         const CRequirementAnswer a = SolveRequiredQuantity(doc, q);
         SCOPED_TRACE(CriterionCliName(criterion));
         EXPECT_EQ(a.field, SolvedField::IntakeQuantity);
-        EXPECT_LE(a.peakValue, q.limit);
+        if (CriterionIsFloor(criterion))
+            EXPECT_GE(a.peakValue, q.limit);
+        else
+            EXPECT_LE(a.peakValue, q.limit);
         EXPECT_GT(a.marches, 1);
         EXPECT_LT(a.marches, 80);
         ExpectFirstKeepingByBruteForce(doc, q, a);
@@ -116,10 +122,14 @@ TEST(RequiredQuantity, OneStepLessBreaksTheLimitOnEveryExample)
             Apply(doc, q, a.field, a.value);
             EXPECT_TRUE(KeepsByExecute(doc, q));
             const CKalvexBranch& b = doc.BranchAt(0);
-            // The peak reported is the one Execute stores.
+            // The peak reported is the one Execute stores (the lowest
+            // value of a floor).
+            const CResultTwl twl(doc, b);
+            const double sign = CriterionIsFloor(criterion) ? -1.0 : 1.0;
             double peak = -1e9;
             for (const CResultInterval* row : ValueRows(b))
-                peak = std::max(peak, RowCriterion(*row, criterion));
+                peak = std::max(peak, sign * RowCriterion(twl, *row, criterion));
+            peak *= sign;
             EXPECT_EQ(a.peakValue, peak);
             if (a.value > kMinIntakeQuantity) {
                 Apply(doc, q, a.field, Step(a.value, -1));
@@ -266,7 +276,8 @@ TEST(Criteria, NamesAndDefaultLimits)
         SolveCriterion read = SolveCriterion::DryBulb == criterion ? SolveCriterion::Wbgt : SolveCriterion::DryBulb;
         ASSERT_TRUE(CriterionFromCliName(CriterionCliName(criterion), read));
         EXPECT_EQ(read, criterion);
-        EXPECT_NE(std::string(CriterionDisplayName(criterion)).find("(\u00B0C)"), std::string::npos);
+        EXPECT_NE(std::string(CriterionDisplayName(criterion)).find(std::string("(") + CriterionUnit(criterion) + ")"),
+                  std::string::npos);
     }
     SolveCriterion unchanged = SolveCriterion::Wbgt;
     EXPECT_FALSE(CriterionFromCliName("MST", unchanged));
@@ -274,4 +285,9 @@ TEST(Criteria, NamesAndDefaultLimits)
     EXPECT_EQ(unchanged, SolveCriterion::Wbgt);
     EXPECT_EQ(DefaultCriterionLimit(doc, SolveCriterion::MeanSkinTemp), 35.25);
     EXPECT_EQ(DefaultCriterionLimit(doc, SolveCriterion::Wbgt), 28.0);
+    EXPECT_EQ(DefaultCriterionLimit(doc, SolveCriterion::ThermalWorkLimit), 140.0);
+    EXPECT_TRUE(CriterionIsFloor(SolveCriterion::ThermalWorkLimit));
+    EXPECT_FALSE(CriterionIsFloor(SolveCriterion::Wbgt));
+    EXPECT_EQ(CriterionAmount(SolveCriterion::ThermalWorkLimit, 139.6), "140 W/m\u00B2");
+    EXPECT_EQ(CriterionAmount(SolveCriterion::DryBulb, 37.0), "37.00 \u00B0C");
 }

@@ -1,10 +1,11 @@
 #pragma once
 // The design answers checked against the program's own Execute: a branch
 // keeps a limit when the run Execute stores has every checked row at or
-// below it, reaches the outlet, and the dry-bulb guard stayed silent.
+// below it (at or above a floor), reaches the outlet, and the dry-bulb guard stayed silent.
 #include "EngineTestSupport.h"
 #include "NumberText.h"
 #include "RequirementSolver.h"
+#include "ResultTwl.h"
 #include "SimulationRun.h"
 #include "archive/DocumentFile.h"
 
@@ -12,9 +13,10 @@
 #include <cmath>
 #include <string>
 
-inline double RowCriterion(const CResultInterval& row, SolveCriterion criterion)
+inline double RowCriterion(const CResultTwl& twl, const CResultInterval& row, SolveCriterion criterion)
 {
     switch (criterion) {
+    case SolveCriterion::ThermalWorkLimit: return twl.At(row).value;
     case SolveCriterion::MeanSkinTemp: return row.meanSkinTemp;
     case SolveCriterion::Wbgt: return row.wbgt;
     case SolveCriterion::EffectiveTemp: return row.effectiveTemp;
@@ -36,9 +38,13 @@ inline bool KeepsByExecute(CKalvexDoc& doc, const CRequirementQuery& query, doub
     const std::vector<const CResultInterval*> rows = ValueRows(branch);
     if (rows.empty() || rows.back()->distance < branch.length - 1.0)
         return false;
-    for (std::size_t i = query.outletOnly ? rows.size() - 1 : 0; i < rows.size(); ++i)
-        if (rows[i]->distance > checkedBeyond && RowCriterion(*rows[i], query.criterion) > query.limit)
+    const CResultTwl twl(doc, branch);
+    const bool floor = CriterionIsFloor(query.criterion);
+    for (std::size_t i = query.outletOnly ? rows.size() - 1 : 0; i < rows.size(); ++i) {
+        const double value = RowCriterion(twl, *rows[i], query.criterion);
+        if (rows[i]->distance > checkedBeyond && (floor ? value < query.limit : value > query.limit))
             return false;
+    }
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include "ExportFileDialog.h"
 #include "NumberText.h"
 #include "QtRunUi.h"
+#include "ResultTwl.h"
 #include "ResultsCsv.h"
 #include "SimulationRun.h"
 #include "SelectBranchDlg.h"
@@ -61,13 +62,30 @@ bool CResultTableView::GetStyleRowCol(int row, int col, CGXStyle& style) const
     }
     const ColumnId id = ColumnIdAt(col);
     std::string text;
-    if (!result.GetColumnText(id, text))
+    if (id == Col::Twl) {
+        const TwlResult limit = CResultTwl(Doc(), *branch).At(result);
+        text = CResultTwl::Text(limit);
+        style.SetInteriorColour(ZoneColour(limit.zone));
+        style.SetToolTip(QString::fromUtf8(ZoneName(limit.zone)) + QStringLiteral(" zone"));
+    } else if (!result.GetColumnText(id, text)) {
         return false;
+    }
     style.SetValue(QString::fromStdString(text)).SetHorizontalAlignment(Qt::AlignRight);
     style.SetItalic(result.condensing);
     if (id == Col::Mst && AtofC(text) >= Doc().skinTempLimit)
         style.SetTextColour(HotSkinColour());
     return true;
+}
+
+QColor CResultTableView::ZoneColour(TwlZone zone)
+{
+    switch (zone) {
+    case TwlZone::Withdrawal: return QColor(255, 170, 170);
+    case TwlZone::Buffer: return QColor(255, 214, 153);
+    case TwlZone::Acclimatization: return QColor(255, 255, 170);
+    case TwlZone::Unrestricted: return QColor(204, 238, 204);
+    }
+    return {};
 }
 
 bool CResultTableView::StoreStyleRowCol(int, int, const QString&)
@@ -199,7 +217,10 @@ bool CResultTableView::ExportCsv()
         AskExportFileName(window(), QStringLiteral("CSV Files (*.csv);;All Files (*.*)"), suggested, "csv");
     if (path.isEmpty())
         return false;
-    const std::string csv = BranchResultsCsv(branch, ResultBranchIndex() + 1, ColumnList());
+    const CResultTwl twl(Doc(), branch);
+    const std::string csv =
+        BranchResultsCsv(branch, ResultBranchIndex() + 1, ColumnList(),
+                         [&twl](ColumnId id, int row, std::string& text) { return twl.CellText(id, row, text); });
     return WriteExportFile(window(), path, QByteArray::fromStdString(csv));
 }
 

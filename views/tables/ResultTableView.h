@@ -2,6 +2,7 @@
 // The results table: the result rows of the document's result branch, read
 // only; message rows read across the table.
 #include "KalvexTableView.h"
+#include "ThermalWorkLimit.h"
 
 class CResultTableView : public CKalvexTableView {
     Q_OBJECT
@@ -16,6 +17,9 @@ public:
 
     // The text colour of a mean skin temperature at or above the limit.
     static QColor HotSkinColour() { return QColor(200, 0, 0); }
+    // The background of a thermal work limit cell: red, orange, yellow or
+    // green from Withdrawal to Unrestricted.
+    static QColor ZoneColour(TwlZone zone);
 
 protected:
     int RecordCount() const override;

@@ -20,7 +20,7 @@ struct CTableKind {
 inline constexpr CTableKind kBranchTable{&CKalvexDoc::branchColumns, &CKalvexDoc::branchGridParam,
                                          &CKalvexDoc::showUnitsBranchTable, kBranchColumns, " - Branch Table", true};
 inline constexpr CTableKind kResultTable{&CKalvexDoc::resultColumns, &CKalvexDoc::resultGridParam,
-                                         &CKalvexDoc::showUnitsResultTable, kResultColumns, " - Results Table",
+                                         &CKalvexDoc::showUnitsResultTable, kResultTableColumns, " - Results Table",
                                          false};
 inline constexpr CTableKind kAirSourceTable{&CKalvexDoc::airSourceColumns, &CKalvexDoc::airSourceGridParam,
                                             &CKalvexDoc::showUnitsSourceTables, kAirSourceColumns,
