@@ -22,6 +22,10 @@ int ConvertCommand(const std::vector<std::string>& args, std::ostream& out, std:
 int InfoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int SolveCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int ExportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int ImportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int SetCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int StudyCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 struct CCliArgs;
 class CKalvexDoc;
