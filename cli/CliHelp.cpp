@@ -5,7 +5,8 @@ namespace {
 const char* const kExitStatus =
     "Exit status:\n"
     "  0  success\n"
-    "  1  the input data has errors (run and solve); nothing was written\n"
+    "  1  the input data has errors (run, solve, study), or set refused a\n"
+    "     value; nothing was written\n"
     "  2  wrong usage, or a file could not be read, understood or written\n";
 
 std::string SolveHelp()
@@ -67,6 +68,10 @@ std::string GeneralHelp()
                "  info FILE           list the branches and the settings of a document\n"
                "  run FILE [OPTIONS]  execute the simulation as the Execute command does\n"
                "  solve FILE OPTIONS  the air quantity or cooling a branch needs\n"
+               "  export FILE --json OUT  the whole document as JSON\n"
+               "  import JSON OUT     make a document from JSON\n"
+               "  set FILE ...        type values into a branch's cells\n"
+               "  study FILE ...      run every combination of varied inputs\n"
                "  help [COMMAND]      show this help or the help of a command\n"
                "\n"
                "'dorvan-cli COMMAND --help' shows the arguments of a command;\n"
@@ -138,14 +143,16 @@ std::string CommandHelp(const std::string& command)
     } else if (command == "solve") {
         return SolveHelp();
     } else {
-        return {};
+        text = DocumentCommandHelp(command);
+        if (text.empty())
+            return {};
     }
     return text + "\n" + kExitStatus;
 }
 
 const std::vector<std::string>& CommandNames()
 {
-    static const std::vector<std::string> names{"new", "convert", "info", "run", "solve"};
+    static const std::vector<std::string> names{"new", "convert", "info", "run", "solve", "export", "import", "set", "study"};
     return names;
 }
 

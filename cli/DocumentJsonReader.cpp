@@ -91,9 +91,11 @@ T IntegerValue(const Json& json, const std::string& path, long long lowest, long
     const std::string range = "expects a whole number from " + std::to_string(lowest) + " to " + std::to_string(highest);
     if (!json.is_number_integer())
         Refuse(path, range);
-    const bool negative = json.is_number_integer() && !json.is_number_unsigned() && json.get<long long>() < 0;
-    if (negative ? json.get<long long>() < lowest
-                 : json.get<unsigned long long>() > static_cast<unsigned long long>(highest))
+    // Unsigned values above the signed range are above every highest here.
+    if (json.is_number_unsigned() && json.get<unsigned long long>() > static_cast<unsigned long long>(highest))
+        Refuse(path, range);
+    const long long value = json.get<long long>();
+    if (value < lowest || value > highest)
         Refuse(path, range);
     return static_cast<T>(json.get<long long>());
 }
