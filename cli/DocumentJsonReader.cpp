@@ -192,6 +192,22 @@ CHeatSource ReadHeatSource(const Json& json, const std::string& path)
     return source;
 }
 
+// The JSON name of a heat source list column for a kind.
+std::string HeatSourceMemberName(int kind, ColumnId column)
+{
+    const CHeatSourceNames& names = *HeatSourceNames(kind);
+    switch (column) {
+    case Col::HeatLocation: return "location";
+    case Col::HeatLength:
+    case Col::HeatWaterFuel: return names.slot3 ? names.slot3 : "length";
+    case Col::HeatSensible:
+    case Col::HeatPower: return names.slot4;
+    case Col::HeatLatent:
+    case Col::HeatUtilization: return names.slot5;
+    default: return "description";
+    }
+}
+
 CResultInterval ReadResult(const Json& json, const std::string& path)
 {
     CObjectReader in(json, path);
@@ -250,7 +266,11 @@ CBranchRead ReadBranch(const Json& json, const std::string& path)
     });
     branch.SetSourceBranchIds(sources);
     ReadList<CHeatSource>(in, "heatSources", [&](const Json& item, const std::string& at) {
-        branch.AddHeatSource(ReadHeatSource(item, at));
+        CHeatSource source = ReadHeatSource(item, at);
+        ColumnId column = 0;
+        if (std::string message = CheckHeatSource(source, branch.length, column); !message.empty())
+            Refuse(Member(at, HeatSourceMemberName(source.kind, column)), message);
+        branch.AddHeatSource(std::move(source));
     });
     ReadList<CResultInterval>(in, "results", [&](const Json& item, const std::string& at) {
         branch.ResultList().push_back(ReadResult(item, at));

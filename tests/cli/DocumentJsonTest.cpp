@@ -198,6 +198,15 @@ TEST_F(DocumentJson, RefusalsNameThePathAndTheReason)
               "branches[0].heatSources[0].power: unknown key\n");
     EXPECT_EQ(Refusal(R"({"branches": [{"heatSources": [{"kind": "Nuclear"}]}]})"),
               "branches[0].heatSources[0].kind: expects \"Spot\", \"Electric\", \"Diesel\" or \"Linear\"\n");
+    // Heat sources meet the checks of their lists in the heat sources dialog.
+    EXPECT_EQ(Refusal(R"({"branches": [{"length": 100, "heatSources": [{"kind": "Spot", "location": 150}]}]})"),
+              "branches[0].heatSources[0].location: Location must be less than the length of the branch, which is "
+              "currently 100 m.\n");
+    EXPECT_EQ(Refusal(R"({"branches": [{"heatSources": [{"kind": "Linear", "location": 10}, {"kind": "Electric",
+        "location": 5, "power": 10, "utilization": 150}]}]})"),
+              "branches[0].heatSources[1].utilization: Please enter a number from 0 to 100\n");
+    EXPECT_EQ(Refusal(R"({"branches": [{"heatSources": [{"kind": "Diesel", "waterFuelRatio": -1}]}]})"),
+              "branches[0].heatSources[0].waterFuelRatio: Please enter a number from 0 to 100\n");
     EXPECT_EQ(Refusal(R"({"branchColumns": [0, 1, 1]})"), "branchColumns[2]: the column 1 is listed twice\n");
     EXPECT_EQ(Refusal(R"({"resultColumns": [0]})"),
               "resultColumns[0]: the list begins with 100, the row number column of the results table\n");
