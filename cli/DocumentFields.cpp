@@ -95,7 +95,7 @@ int HeatSourceKind(const std::string& name)
     return -1;
 }
 
-const std::vector<CDocNumberField>& WorkerFields()
+const std::vector<CDocNumberField>& WorkerNumberFields()
 {
     using D = CKalvexDoc;
     static const std::vector<CDocNumberField> fields{

@@ -54,7 +54,7 @@ struct CDocNumberField {
     double CKalvexDoc::*member;
 };
 // metabolicRate … skinTempLimit, in file order.
-const std::vector<CDocNumberField>& WorkerFields();
+const std::vector<CDocNumberField>& WorkerNumberFields();
 
 struct CDocIntField {
     const char* name;

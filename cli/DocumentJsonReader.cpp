@@ -418,13 +418,16 @@ void ReadDocument(const Json& json, CKalvexDoc& doc)
 
     if (const Json* worker = in.Take("worker")) {
         CObjectReader w(*worker, "worker");
-        for (const CDocNumberField& field : WorkerFields())
+        for (const CDocNumberField& field : WorkerNumberFields())
             ReadNumber(w, field.name, doc.*field.member);
         // Without its limit the worker gets the one the worker dialog
         // derives from the metabolic rate.
         if (!worker->contains("skinTempLimit") && worker->contains("metabolicRate"))
             doc.skinTempLimit = CKalvexDoc::SkinTempLimitFor(static_cast<int>(doc.metabolicRate));
         w.Finish();
+        std::string member;
+        if (std::string message = CheckWorker(doc, member); !message.empty())
+            Refuse(Member("worker", member), message);
     }
     for (const CColumnListField& field : ColumnListFields())
         if (const Json* list = in.Take(field.name))

@@ -126,7 +126,7 @@ std::string DocumentToJson(const CKalvexDoc& doc)
     for (const auto& branch : doc.branches)
         json["branches"].push_back(BranchJson(*branch));
     Json worker;
-    for (const CDocNumberField& field : WorkerFields())
+    for (const CDocNumberField& field : WorkerNumberFields())
         worker[field.name] = Number(doc.*field.member);
     json["worker"] = worker;
     for (const CColumnListField& field : ColumnListFields())

@@ -2,9 +2,11 @@
 
 #include "ExactNumber.h"
 #include "HeatSource.h"
+#include "KalvexDoc.h"
 
 #include "../dialogs/FieldCheck.h"
 #include "../dialogs/HeatSourceLists.h"
+#include "../dialogs/WorkerFields.h"
 #include "../views/tables/InputSyntax.h"
 
 std::string CheckInputText(ColumnId column, const std::string& text)
@@ -52,4 +54,24 @@ std::string CheckHeatSource(const CHeatSource& source, double branchLength, Colu
         }
     }
     return {};
+}
+
+std::string CheckWorker(const CKalvexDoc& doc, std::string& member)
+{
+    // The fields in control order, with the members they show.
+    const std::vector<std::pair<const char*, double>> fields{
+        {"clothingResistance", doc.clothingResistance}, {"areaFactor", doc.areaFactor},
+        {"vapourPermeability", doc.vapourPermeability}, {"metabolicRate", doc.metabolicRate},
+        {"bodyViewFactor", doc.bodyViewFactor}};
+    static_assert(kResistanceField == 0 && kAreaFactorField == 1 && kPermeabilityField == 2 &&
+                  kMetabolicField == 3 && kViewFactorField == 4);
+    std::vector<std::string> texts;
+    for (const auto& field : fields)
+        texts.push_back(ExactNumberText(field.second));
+    CWorkerValues values;
+    const FieldFailure failure = CheckWorkerFields(texts, values);
+    if (!failure.Failed())
+        return {};
+    member = fields[static_cast<std::size_t>(failure.index)].first;
+    return failure.message;
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 class CHeatSource;
+class CKalvexDoc;
 
 // Checks text typed into the cell of a branch table or intake air source
 // table column: empty when the cell would take it, otherwise the message
@@ -18,3 +19,8 @@ std::string CheckInputText(ColumnId column, const std::string& text);
 // every cell would take its value, otherwise the message of the first that
 // would not, with its heat source list column in column.
 std::string CheckHeatSource(const CHeatSource& source, double branchLength, ColumnId& column);
+
+// Checks the document's worker as the Worker Description dialog checks its
+// fields, in its reading order: empty when it would take every value,
+// otherwise the message, with the member's name in member.
+std::string CheckWorker(const CKalvexDoc& doc, std::string& member);

@@ -207,6 +207,9 @@ TEST_F(DocumentJson, RefusalsNameThePathAndTheReason)
               "branches[0].heatSources[1].utilization: Please enter a number from 0 to 100\n");
     EXPECT_EQ(Refusal(R"({"branches": [{"heatSources": [{"kind": "Diesel", "waterFuelRatio": -1}]}]})"),
               "branches[0].heatSources[0].waterFuelRatio: Please enter a number from 0 to 100\n");
+    // The worker meets the checks of the Worker Description dialog.
+    EXPECT_EQ(Refusal(R"({"worker": {"metabolicRate": 500}})"),
+              "worker.metabolicRate: Enter an integer between 40 and 400.\n");
     EXPECT_EQ(Refusal(R"({"branchColumns": [0, 1, 1]})"), "branchColumns[2]: the column 1 is listed twice\n");
     EXPECT_EQ(Refusal(R"({"resultColumns": [0]})"),
               "resultColumns[0]: the list begins with 100, the row number column of the results table\n");
