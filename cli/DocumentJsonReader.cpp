@@ -221,7 +221,7 @@ CResultInterval ReadResult(const Json& json, const std::string& path)
     return row;
 }
 
-template <typename Item, typename ReadItem>
+template <typename ReadItem>
 void ReadList(CObjectReader& in, const char* name, ReadItem readItem)
 {
     if (const Json* json = in.Take(name)) {
@@ -260,19 +260,19 @@ CBranchRead ReadBranch(const Json& json, const std::string& path)
         fanIn.Finish();
     }
     std::vector<std::uint16_t> sources;
-    ReadList<std::uint16_t>(in, "sourceBranchIds", [&](const Json& item, const std::string& at) {
+    ReadList(in, "sourceBranchIds", [&](const Json& item, const std::string& at) {
         sources.push_back(IntegerValue<std::uint16_t>(item, at, 0, 65535));
         read.sourcePaths.push_back(at);
     });
     branch.SetSourceBranchIds(sources);
-    ReadList<CHeatSource>(in, "heatSources", [&](const Json& item, const std::string& at) {
+    ReadList(in, "heatSources", [&](const Json& item, const std::string& at) {
         CHeatSource source = ReadHeatSource(item, at);
         ColumnId column = 0;
         if (std::string message = CheckHeatSource(source, branch.length, column); !message.empty())
             Refuse(Member(at, HeatSourceMemberName(source.kind, column)), message);
         branch.AddHeatSource(std::move(source));
     });
-    ReadList<CResultInterval>(in, "results", [&](const Json& item, const std::string& at) {
+    ReadList(in, "results", [&](const Json& item, const std::string& at) {
         branch.ResultList().push_back(ReadResult(item, at));
     });
     in.Finish();
@@ -283,7 +283,7 @@ std::map<std::int32_t, std::int32_t> ReadSizes(CObjectReader& in, const char* na
                                                const char* size)
 {
     std::map<std::int32_t, std::int32_t> sizes;
-    ReadList<int>(in, name, [&](const Json& item, const std::string& at) {
+    ReadList(in, name, [&](const Json& item, const std::string& at) {
         CObjectReader entry(item, at);
         const Json* i = entry.Take(index);
         const Json* s = entry.Take(size);
@@ -409,7 +409,7 @@ void ReadDocument(const Json& json, CKalvexDoc& doc)
     ReadInteger(in, "lastBranchId", doc.lastBranchId, 0, 65535);
 
     std::vector<CBranchRead> reads;
-    ReadList<CBranchRead>(in, "branches", [&](const Json& item, const std::string& at) {
+    ReadList(in, "branches", [&](const Json& item, const std::string& at) {
         reads.push_back(ReadBranch(item, at));
     });
     SettleBranchIds(reads, doc, hasLastId);
@@ -437,7 +437,7 @@ void ReadDocument(const Json& json, CKalvexDoc& doc)
     for (const CGridParamField& field : GridParamFields())
         if (const Json* param = in.Take(field.name))
             doc.*field.member = ReadGridParam(*param, field.name);
-    ReadList<CCurve>(in, "curves", [&](const Json& item, const std::string& at) {
+    ReadList(in, "curves", [&](const Json& item, const std::string& at) {
         if (item.is_null()) {
             doc.curves.push_back(nullptr);
             return;
