@@ -221,6 +221,14 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return PlotCommand(rest, out, err);
     if (command == "stress")
         return StressCommand(rest, out, err);
+    if (command == "export")
+        return ExportCommand(rest, out, err);
+    if (command == "import")
+        return ImportCommand(rest, out, err);
+    if (command == "set")
+        return SetCommand(rest, out, err);
+    if (command == "study")
+        return StudyCommand(rest, out, err);
     if (!command.empty() && command[0] == '-')
         return UsageError("", "unknown option '" + command + "'", err);
     return UsageError("", "unknown command '" + command + "'", err);

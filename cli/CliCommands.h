@@ -24,6 +24,10 @@ int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
 int SolveCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int StressCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 std::string StressHelp();
+int ExportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int ImportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int SetCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int StudyCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 struct CCliArgs;
 class CKalvexDoc;

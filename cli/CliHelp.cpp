@@ -8,7 +8,8 @@ namespace {
 const char* const kExitStatus =
     "Exit status:\n"
     "  0  success\n"
-    "  1  the input data has errors (run and solve); nothing was written\n"
+    "  1  the input data has errors (run, solve, study), or set refused a\n"
+    "     value; nothing was written\n"
     "  2  wrong usage, or a file could not be read, understood or written\n";
 
 std::string SolveHelp()
@@ -74,6 +75,10 @@ std::string GeneralHelp()
                "  solve FILE OPTIONS  the air quantity or cooling a branch needs\n"
                "  plot FILE OPTIONS   draw the graph of a branch as SVG, PNG or PDF\n"
                "  stress OPTIONS      the heat stress of a workplace reading\n"
+               "  export FILE --json OUT  the whole document as JSON\n"
+               "  import JSON OUT     make a document from JSON\n"
+               "  set FILE ...        type values into a branch's cells\n"
+               "  study FILE ...      run every combination of varied inputs\n"
                "  help [COMMAND]      show this help or the help of a command\n"
                "\n"
                "'dorvan-cli COMMAND --help' shows the arguments of a command;\n"
@@ -149,14 +154,16 @@ std::string CommandHelp(const std::string& command)
     } else if (command == "stress") {
         text = StressHelp();
     } else {
-        return {};
+        text = DocumentCommandHelp(command);
+        if (text.empty())
+            return {};
     }
     return text + "\n" + kExitStatus;
 }
 
 const std::vector<std::string>& CommandNames()
 {
-    static const std::vector<std::string> names{"new", "convert", "info", "run", "solve", "plot", "stress"};
+    static const std::vector<std::string> names{"new", "convert", "info", "run", "solve", "plot", "stress", "export", "import", "set", "study"};
     return names;
 }
 

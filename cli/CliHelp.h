@@ -7,6 +7,9 @@ std::string GeneralHelp();
 // The help of a command; empty for an unknown command.
 std::string CommandHelp(const std::string& command);
 
+// The help of export, import, set and study; empty for other commands.
+std::string DocumentCommandHelp(const std::string& command);
+
 // The commands, in the order the general help lists them.
 const std::vector<std::string>& CommandNames();
 

@@ -2,7 +2,7 @@
 # Installs the Debian packages needed to build, test and run Dorvan.
 # Does nothing when everything is already there, so it is cheap to repeat.
 set -e
-PKGS="build-essential cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+PKGS="build-essential cmake ninja-build pkg-config nlohmann-json3-dev qt6-base-dev qt6-base-dev-tools libgl-dev
 qt6-svg-dev libgtest-dev libgmock-dev googletest libbenchmark-dev poppler-utils fonts-liberation2 locales xvfb xauth clang libclang-rt-14-dev
 dpkg-dev desktop-file-utils appstream shared-mime-info lintian"
 missing=""

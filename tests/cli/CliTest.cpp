@@ -1,5 +1,6 @@
 // dorvan-cli commands, called through RunCli with string streams.
 #include "CliCommands.h"
+#include "CliRun.h"
 #include "ExampleDocuments.h"
 #include "KalvexDoc.h"
 #include "ResultExport.h"
@@ -21,29 +22,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct CliOutput {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-CliOutput Cli(std::vector<std::string> args)
-{
-    std::ostringstream out, err;
-    CliOutput result;
-    result.status = RunCli(args, out, err);
-    result.out = out.str();
-    result.err = err.str();
-    return result;
-}
-
-std::vector<std::uint8_t> Bytes(const std::string& path)
-{
-    std::vector<std::uint8_t> bytes;
-    std::string error;
-    ReadWholeFile(path, bytes, error);
-    return bytes;
-}
+using CliOutput = CCliRun;
+constexpr auto Cli = RunCliCommand;
+constexpr auto Bytes = FileBytes;
 
 int Count(const std::string& text, const std::string& part)
 {

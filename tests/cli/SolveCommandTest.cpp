@@ -1,5 +1,6 @@
 // dorvan-cli solve, called through RunCli with string streams.
 #include "CliCommands.h"
+#include "CliRun.h"
 #include "KalvexDoc.h"
 #include "archive/DocumentFile.h"
 #include "archive/FileAccess.h"
@@ -16,32 +17,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct SolveOutput {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using SolveOutput = CCliRun;
 
 SolveOutput Solve(std::vector<std::string> args)
 {
     args.insert(args.begin(), "solve");
-    std::ostringstream out, err;
-    SolveOutput r;
-    r.status = RunCli(args, out, err);
-    r.out = out.str();
-    r.err = err.str();
-    return r;
+    return RunCliCommand(args);
 }
 
-std::string Example(const std::string& name) { return std::string(DORVAN_SOURCE_DIR) + "/examples/" + name; }
-
-std::string FileText(const std::string& path)
-{
-    std::vector<std::uint8_t> bytes;
-    std::string error;
-    ReadWholeFile(path, bytes, error);
-    return std::string(bytes.begin(), bytes.end());
-}
+constexpr auto Example = ExampleDocumentPath;
 
 // The text after "name": in a flat JSON object, quotes kept.
 std::string JsonField(const std::string& json, const std::string& name)
