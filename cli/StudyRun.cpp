@@ -2,6 +2,7 @@
 
 #include "KalvexDoc.h"
 #include "NumberText.h"
+#include "ResultTwl.h"
 #include "RunUi.h"
 #include "SimulationRun.h"
 #include "archive/DocumentFile.h"
@@ -22,6 +23,28 @@ public:
     }
     std::vector<std::string> errors;
 };
+
+// The lowest thermal work limit over the value rows (the worst for the
+// worker) as the results table shows it, and the distance where it is first
+// reached; empty texts without value rows.
+std::string LowestTwlCells(const CKalvexDoc& doc, const CKalvexBranch& branch)
+{
+    const CResultTwl twl(doc, branch);
+    const CResultInterval* lowest = nullptr;
+    TwlResult lowestValue;
+    for (const CResultInterval& row : branch.ResultList()) {
+        if (row.isMessage)
+            continue;
+        const TwlResult value = twl.At(row);
+        if (!lowest || value.value < lowestValue.value) {
+            lowest = &row;
+            lowestValue = value;
+        }
+    }
+    if (!lowest)
+        return ",,";
+    return "," + CResultTwl::Text(lowestValue) + "," + FormatFixed(lowest->distance, 0);
+}
 
 // The highest value of a result column over the value rows, and the
 // distance where it is first reached; empty texts without value rows.
@@ -79,6 +102,7 @@ CStudyOutcome RunVariant(const std::vector<std::uint8_t>& bytes, const std::vect
         for (double CResultInterval::*member :
              {&CResultInterval::meanSkinTemp, &CResultInterval::wbgt, &CResultInterval::effectiveTemp})
             outcome.line += ran ? WorstCells(branch, member) : ",,";
+        outcome.line += ran ? LowestTwlCells(doc, branch) : ",,";
     }
     return outcome;
 }
@@ -93,7 +117,8 @@ std::string StudyCsvHeader(const CKalvexDoc& doc, const std::vector<CStudyAxis>&
     for (int i = 0; i < doc.BranchCount(); ++i) {
         const std::string n = std::to_string(i + 1) + " ";
         for (const char* name : {"outlet dry bulb", "outlet wet bulb", "worst MST", "worst MST distance",
-                                 "worst WBGT", "worst WBGT distance", "worst ET", "worst ET distance"})
+                                 "worst WBGT", "worst WBGT distance", "worst ET", "worst ET distance", "lowest TWL",
+                                 "lowest TWL distance"})
             header += "," + n + name;
     }
     return header;

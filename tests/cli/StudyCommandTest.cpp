@@ -2,6 +2,7 @@
 // batch system.
 #include "CliRun.h"
 #include "KalvexDoc.h"
+#include "ResultTwl.h"
 #include "NumberText.h"
 #include "RunUi.h"
 #include "SimulationRun.h"
@@ -57,10 +58,11 @@ TEST_F(Study, EveryJobCountGivesTheSameLines)
     ASSERT_EQ(lines.size(), 7u);  // the header and 3 x 2 variants
     EXPECT_EQ(lines[0].rfind("variant,1:intakeQuantity,3:length,1 outlet dry bulb,1 outlet wet bulb,1 worst MST,"
                              "1 worst MST distance,1 worst WBGT,1 worst WBGT distance,1 worst ET,1 worst ET distance,"
+                             "1 lowest TWL,1 lowest TWL distance,"
                              "2 outlet dry bulb",
                              0),
               0u);
-    EXPECT_EQ(Fields(lines[0]).size(), 3u + 5 * 8);
+    EXPECT_EQ(Fields(lines[0]).size(), 3u + 5 * 10);
     for (const std::string jobs : {"2", "3", "8"}) {
         args[args.size() - 3] = jobs;
         EXPECT_EQ(RunCliCommand(args).out, one.out) << jobs << " jobs";
@@ -69,7 +71,7 @@ TEST_F(Study, EveryJobCountGivesTheSameLines)
     // The fourth variant is the second quantity with the second length, run
     // as Execute runs the sequence.
     const std::vector<std::string> fourth = Fields(lines[4]);
-    ASSERT_EQ(fourth.size(), 3u + 5 * 8);
+    ASSERT_EQ(fourth.size(), 3u + 5 * 10);
     EXPECT_EQ(fourth[0], "4");
     EXPECT_EQ(fourth[1], "150.00");
     EXPECT_EQ(fourth[2], "600");
@@ -81,13 +83,23 @@ TEST_F(Study, EveryJobCountGivesTheSameLines)
     ExecuteSequence(doc, ui);
     for (int b = 0; b < doc.BranchCount(); ++b) {
         const CKalvexBranch& branch = doc.BranchAt(b);
-        EXPECT_EQ(fourth[3 + 8 * b], FormatFixed(branch.outletDryBulb, 2)) << b;
-        EXPECT_EQ(fourth[4 + 8 * b], FormatFixed(branch.outletWetBulb, 2)) << b;
+        EXPECT_EQ(fourth[3 + 10 * b], FormatFixed(branch.outletDryBulb, 2)) << b;
+        EXPECT_EQ(fourth[4 + 10 * b], FormatFixed(branch.outletWetBulb, 2)) << b;
         double worstWbgt = -1e9;
         for (const CResultInterval& row : branch.ResultList())
             if (!row.isMessage)
                 worstWbgt = std::max(worstWbgt, row.wbgt);
-        EXPECT_EQ(fourth[7 + 8 * b], FormatFixed(worstWbgt, 2)) << b;
+        EXPECT_EQ(fourth[7 + 10 * b], FormatFixed(worstWbgt, 2)) << b;
+        // The lowest thermal work limit as the results table's TWL cells
+        // show it, at the first row where it is reached.
+        const CResultTwl twl(doc, branch);
+        const CResultInterval* lowest = nullptr;
+        for (const CResultInterval& row : branch.ResultList())
+            if (!row.isMessage && (!lowest || twl.At(row).value < twl.At(*lowest).value))
+                lowest = &row;
+        ASSERT_NE(lowest, nullptr) << b;
+        EXPECT_EQ(fourth[11 + 10 * b], CResultTwl::Text(twl.At(*lowest))) << b;
+        EXPECT_EQ(fourth[12 + 10 * b], FormatFixed(lowest->distance, 0)) << b;
     }
 }
 
@@ -108,7 +120,7 @@ TEST_F(Study, RefusedValuesAndDataErrors)
     const std::vector<std::string> lines = Lines(run.out);
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_NE(Fields(lines[1])[2], "");
-    EXPECT_EQ(lines[2], "2,40.00,,,,,,,,");
+    EXPECT_EQ(lines[2], "2,40.00,,,,,,,,,,");
     EXPECT_EQ(run.err.rfind("dorvan-cli: " + file + ": variant 2: ", 0), 0u) << run.err;
 
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
