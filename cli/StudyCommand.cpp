@@ -45,7 +45,10 @@ std::string VariantFileName(std::size_t variant, std::size_t count)
 {
     std::string number = std::to_string(variant + 1);
     const std::size_t width = std::to_string(count).size();
-    return "variant-" + std::string(width > number.size() ? width - number.size() : 0, '0') + number + ".zt2";
+    return std::string("variant-")
+        .append(width > number.size() ? width - number.size() : 0, '0')
+        .append(number)
+        .append(".zt2");
 }
 
 // Writes each variant as a document into dir, with manifest.csv naming the
@@ -62,7 +65,7 @@ bool EmitVariants(const std::vector<std::uint8_t>& bytes, const std::vector<CStu
     const std::size_t count = StudyVariantCount(axes);
     std::string manifest = "variant,file";
     for (const CStudyAxis& axis : axes)
-        manifest += "," + std::to_string(axis.branchIndex + 1) + ":" + axis.key;
+        manifest.append(",").append(std::to_string(axis.branchIndex + 1)).append(":").append(axis.key);
     manifest += "\n";
     for (std::size_t v = 0; v < count; ++v) {
         CKalvexDoc doc;
@@ -75,11 +78,11 @@ bool EmitVariants(const std::vector<std::uint8_t>& bytes, const std::vector<CStu
             err << ErrorLine(path, written.message) << "\n";
             return false;
         }
-        manifest += std::to_string(v + 1) + "," + name;
+        manifest.append(std::to_string(v + 1)).append(",").append(name);
         for (const CStudyAxis& axis : axes) {
             std::string text;
             doc.BranchAt(axis.branchIndex).GetColumnText(axis.column, text);
-            manifest += "," + text;
+            manifest.append(",").append(text);
         }
         manifest += "\n";
     }
@@ -163,7 +166,8 @@ int StudyCommand(const std::vector<std::string>& arguments, std::ostream& out, s
         axes.push_back(axis);
     }
     if (StudyVariantCount(axes) == 0)
-        return UsageError("study", "more than " + std::to_string(kMaxStudyVariants) + " variants", err);
+        return UsageError("study", std::string("more than ").append(std::to_string(kMaxStudyVariants)).append(" variants"),
+                          err);
 
     if (emit && !emit->empty() && !EmitVariants(bytes, axes, *emit, err))
         return kExitFailure;
@@ -176,7 +180,11 @@ int StudyCommand(const std::vector<std::string>& arguments, std::ostream& out, s
     for (const CStudyOutcome& outcome : outcomes) {
         text += outcome.line + "\n";
         for (const std::string& message : outcome.errors)
-            err << ErrorLine(path, "variant " + outcome.line.substr(0, outcome.line.find(',')) + ": " + message) << "\n";
+            err << ErrorLine(path, std::string("variant ")
+                                       .append(outcome.line, 0, outcome.line.find(','))
+                                       .append(": ")
+                                       .append(message))
+                << "\n";
         dataErrors = dataErrors || !outcome.errors.empty();
     }
     if (!WriteOutput(*csv, text, out, errorText)) {
