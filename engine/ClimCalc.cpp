@@ -182,7 +182,7 @@ void CClimCalc::EvaluatePoint(double x)
     vrt = VirginRockTemperature(x);
     dryWallTemperature =
         dryBulb + (conductivity / equivalentRadius / heatTransferCoefficient) * fluxFunction * (vrt - dryBulb);
-    wbgt = 0.7 * wetBulb + 0.3 * dryBulb;
+    wbgt = WetBulbGlobeTemperature(wetBulb, dryBulb);
     effectiveTemperature = EffectiveTemperature();
     meanSkinTemperature = MeanSkinTemperature();
 }

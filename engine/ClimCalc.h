@@ -9,6 +9,10 @@ class IRunUi;
 
 class CKalvexDoc;
 
+// Wet bulb globe temperature of air whose radiant temperature is its dry
+// bulb, °C.
+inline double WetBulbGlobeTemperature(double wetBulb, double dryBulb) { return 0.7 * wetBulb + 0.3 * dryBulb; }
+
 class CClimCalc {
 public:
     CClimCalc();

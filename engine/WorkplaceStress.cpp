@@ -51,7 +51,7 @@ CWorkplaceStress RateReading(const CWorkplaceReading& r)
     calc.bodyViewFactor = r.viewFactor;
 
     CWorkplaceStress stress;
-    stress.wbgt = 0.7 * calc.wetBulb + 0.3 * calc.dryBulb;
+    stress.wbgt = WetBulbGlobeTemperature(calc.wetBulb, calc.dryBulb);
     stress.effectiveTemperature = calc.EffectiveTemperature();
     stress.meanSkinTemperature = calc.MeanSkinTemperature();
 
